@@ -1,0 +1,158 @@
+#include "profile.h"
+
+#include <algorithm>
+
+namespace brindlex {
+
+PROFILE::PROFILE()
+    : yiffyYiffyPreference(0),
+      sexPreference(0),
+      includeKinks(0),
+      specificsFlags(0),
+      madeOwnSuit(0),
+      speciesIndex(0),
+      speciesFamily(0),
+      yiffyYiffyLevel(0),
+      anthroLevel(0),
+      artLevel(0),
+      consLevel(0),
+      fursuitsLevel(0),
+      hugsLevel(0),
+      interwebsRpLevel(0),
+      plushiesLevel(0),
+      realismLevel(0),
+      transformationLevel(0),
+      writingLevel(0),
+      characterGender(0),
+      workType(0),
+      age(0),
+      gamingFlags(0),
+      trainedFlags(0),
+      furrySite(0),
+      ownGender(0),
+      compyFlags(0),
+      interwebsLevel(0),
+      compyLevel(0),
+      furFactorLevel(0),
+      gamingLevel(0),
+      educationLevel(0),
+      livingLevel(0),
+      animeLevel(0),
+      petsLevel(0),
+      sexLevel(0) {}
+
+unsigned PROFILE::kink(int position) const {
+    const int cell = KinkCellOf(position);
+    const unsigned byte = kinkPrefs[static_cast<std::size_t>(cell / 2)];
+    return cell % 2 == 0 ? byte & 0x0Fu : byte >> 4;
+}
+
+void PROFILE::setKink(int position, unsigned value) {
+    const int cell = KinkCellOf(position);
+    std::uint8_t& byte = kinkPrefs[static_cast<std::size_t>(cell / 2)];
+    value &= 0x0Fu;
+    if (cell % 2 == 0) {
+        byte = static_cast<std::uint8_t>((byte & 0xF0u) | value);
+    } else {
+        byte = static_cast<std::uint8_t>((byte & 0x0Fu) | (value << 4));
+    }
+}
+
+void PROFILE::setAgeBracket(std::uint8_t level) {
+    if (level == 0) {
+        age = 0;
+    } else {
+        age = kMaxExactAge + std::min<unsigned>(level, 7);
+    }
+}
+
+void PROFILE::toggleAgeForm() {
+    const unsigned a = age;
+    if (a == 0) {
+        return;
+    }
+    if (a == 121) {
+        age = 9;
+    } else if (a > kMaxExactAge) {
+        age = (a - 121) * 10;
+    } else if (a < 60) {
+        age = 121 + a / 10;
+    } else {
+        age = 127;
+    }
+}
+
+void PROFILE::setWorkType(std::uint8_t index) {
+    workType = index <= 27 ? index : 25;
+}
+
+namespace {
+
+// Numeric fields in the order the command-line tool lists them: the answers
+// of the Species and Specifics pages first, then the levels in category order.
+#define BRINDLEX_PROFILE_FIELDS(X) \
+    X(speciesFamily, 5)            \
+    X(speciesIndex, 4)             \
+    X(specificsFlags, 17)          \
+    X(madeOwnSuit, 1)              \
+    X(characterGender, 2)          \
+    X(workType, 5)                 \
+    X(age, 7)                      \
+    X(gamingFlags, 9)              \
+    X(trainedFlags, 21)            \
+    X(furrySite, 1)                \
+    X(ownGender, 2)                \
+    X(compyFlags, 5)               \
+    X(yiffyYiffyPreference, 4)     \
+    X(sexPreference, 4)            \
+    X(includeKinks, 1)             \
+    X(anthroLevel, 3)              \
+    X(realismLevel, 3)             \
+    X(interwebsRpLevel, 3)         \
+    X(fursuitsLevel, 3)            \
+    X(transformationLevel, 3)      \
+    X(hugsLevel, 3)                \
+    X(plushiesLevel, 3)            \
+    X(consLevel, 3)                \
+    X(artLevel, 3)                 \
+    X(writingLevel, 3)             \
+    X(yiffyYiffyLevel, 3)          \
+    X(educationLevel, 3)           \
+    X(furFactorLevel, 3)           \
+    X(livingLevel, 3)              \
+    X(petsLevel, 3)                \
+    X(gamingLevel, 3)              \
+    X(interwebsLevel, 3)           \
+    X(compyLevel, 3)               \
+    X(animeLevel, 3)               \
+    X(sexLevel, 3)
+
+#define BRINDLEX_FIELD_INFO(field, width)                                          \
+    FieldInfo{#field, width, [](const PROFILE& p) -> unsigned { return p.field; }, \
+              [](PROFILE& p, unsigned v) { p.field = v; }},
+
+}  // namespace
+
+const std::array<FieldInfo, 35> kProfileFields = {{BRINDLEX_PROFILE_FIELDS(BRINDLEX_FIELD_INFO)}};
+
+#undef BRINDLEX_FIELD_INFO
+#undef BRINDLEX_PROFILE_FIELDS
+
+const FieldInfo* FindField(std::string_view name) {
+    for (const FieldInfo& f : kProfileFields) {
+        if (f.name == name) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+bool operator==(const PROFILE& a, const PROFILE& b) {
+    if (a.kinkPrefs != b.kinkPrefs || a.customSpeciesName != b.customSpeciesName) {
+        return false;
+    }
+    return std::all_of(kProfileFields.begin(), kProfileFields.end(),
+                       [&](const FieldInfo& f) { return f.get(a) == f.get(b); });
+}
+
+}  // namespace brindlex

@@ -1,0 +1,24 @@
+#!/bin/sh
+# Installs, from Debian's packages, whatever Brindlex needs to build and test
+# that this machine does not have yet. Run as root. Pass --fuzz to add clang
+# for the fuzz targets.
+set -eu
+
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
+nlohmann-json3-dev libcli11-dev fonts-dejavu-core"
+if [ "${1:-}" = "--fuzz" ]; then
+    packages="$packages clang libclang-rt-14-dev"
+fi
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
