@@ -1,4 +1,6 @@
-#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "codec.h"
 #include "vocabulary.h"
@@ -10,60 +12,144 @@ namespace {
 constexpr std::array<std::string_view, 8> kLevelMarks = {"#", "---", "--", "-",
                                                          "",  "+",   "++", "+++"};
 
-// List positions of the kinks in the order the line writes them.
-constexpr std::array<int, kKinkWritingCodes.size()> kKinkWritingOrder = [] {
-    std::array<int, kKinkWritingCodes.size()> order{};
+// Pieces of at most four characters, copied whole and then cut to length, so
+// that writing one costs a single fixed-size copy.
+struct Piece {
+    std::array<char, 4> text{};
+    std::uint8_t size = 0;
+};
+
+constexpr Piece MakePiece(std::string_view a, std::string_view b = {}) {
+    Piece piece;
+    for (char c : a) {
+        piece.text[piece.size++] = c;
+    }
+    for (char c : b) {
+        piece.text[piece.size++] = c;
+    }
+    return piece;
+}
+
+constexpr std::array<Piece, 8> kLevelPieces = [] {
+    std::array<Piece, 8> pieces{};
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        pieces[i] = MakePiece(kLevelMarks[i]);
+    }
+    return pieces;
+}();
+
+// Work codes as written after " W"; values past the list are written "+".
+constexpr std::array<Piece, 32> kWorkPieces = [] {
+    std::array<Piece, 32> pieces{};
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        pieces[i] = MakePiece(i < kWorkTypes.size() ? kWorkTypes[i].code : "+");
+    }
+    return pieces;
+}();
+
+// "/" and the code of each trained field.
+constexpr std::array<Piece, kTrainedFieldCount> kTrainedPieces = [] {
+    std::array<Piece, kTrainedFieldCount> pieces{};
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        pieces[i] = MakePiece("/", kWorkTypes[static_cast<std::size_t>(kTrainedFieldRows[i])].code);
+    }
+    return pieces;
+}();
+
+// The kinks in the order the line writes them: their cell and "  " + code.
+struct KinkToken {
+    std::uint8_t cell = 0;
+    Piece lead;
+};
+
+constexpr std::array<KinkToken, kKinkWritingCodes.size()> kKinkTokens = [] {
+    std::array<KinkToken, kKinkWritingCodes.size()> tokens{};
     for (std::size_t i = 0; i < kKinkWritingCodes.size(); ++i) {
         for (std::size_t k = 0; k < kKinks.size(); ++k) {
             if (kKinks[k].code == kKinkWritingCodes[i]) {
-                order[i] = static_cast<int>(k);
+                tokens[i].cell = static_cast<std::uint8_t>(KinkCellOf(static_cast<int>(k)));
+                tokens[i].lead = MakePiece("  ", kKinkWritingCodes[i]);
             }
         }
     }
-    return order;
+    return tokens;
 }();
 
-void AppendLevel(std::string& out, std::string_view tag, unsigned level) {
-    out += tag;
-    out += kLevelMarks[level & 7u];
-}
+// "2.0F", the family code and the species letter.
+constexpr std::size_t kHeadCapacity = 16;
+// Everything after the custom name: at most 733, the kinks 534 of them.
+constexpr std::size_t kTailCapacity = 1024;
 
-void AppendAttraction(std::string& out, unsigned nibble) {
-    if (nibble != 0) {
-        out += '/';
-        out += kAttractionMarks[nibble & 3u];
-        out += kAttractionMarks[(nibble >> 2) & 3u];
+class Writer {
+public:
+    explicit Writer(char* start) : at_(start) {}
+
+    void Put(char c) { *at_++ = c; }
+    void Put(const Piece& piece) {
+        std::memcpy(at_, piece.text.data(), piece.text.size());
+        at_ += piece.size;
     }
-}
+    void Tag(char tag) {
+        at_[0] = ' ';
+        at_[1] = tag;
+        at_ += 2;
+    }
+    void Level(unsigned level) { Put(kLevelPieces[level & 7u]); }
+    void Level(char tag, unsigned level) {
+        Tag(tag);
+        Level(level);
+    }
+    void Attraction(unsigned nibble) {
+        if (nibble != 0) {
+            Put('/');
+            Put(kAttractionMarks[nibble & 3u]);
+            Put(kAttractionMarks[(nibble >> 2) & 3u]);
+        }
+    }
+    template <std::size_t N>
+    void Letters(const std::array<Choice, N>& choices, unsigned flags) {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (((flags >> i) & 1u) != 0) {
+                Put(choices[i].letter);
+            }
+        }
+    }
+    void Number(unsigned n) {
+        if (n >= 100) {
+            Put(static_cast<char>('0' + n / 100));
+        }
+        if (n >= 10) {
+            Put(static_cast<char>('0' + n / 10 % 10));
+        }
+        Put(static_cast<char>('0' + n % 10));
+    }
+
+    char* end() const { return at_; }
+
+private:
+    char* at_;
+};
 
 // Family code and species letter; resets a species index the family has no
-// letter for.
-void AppendSpecies(std::string& out, PROFILE& p) {
+// letter for. Returns whether the custom name may follow.
+bool WriteSpecies(Writer& w, PROFILE& p) {
     const unsigned family = p.speciesFamily;
-    out += FamilyCode(family);
+    for (char c : FamilyCode(family)) {
+        w.Put(c);
+    }
     if (family >= 1 && family < kFamilyPolymorph) {
         const char letter = SpeciesLetter(family, p.speciesIndex);
         if (letter != '\0') {
-            out += letter;
-            return;
+            w.Put(letter);
+            return false;
         }
-        out += '*';
+        w.Put('*');
     }
     p.speciesIndex = 0;
-    if (family == 0) {
-        return;
-    }
-    // The reader ends the name at the first ']', so a ']' is never written.
-    std::string name = p.customSpeciesName;
-    name.erase(std::remove(name.begin(), name.end(), ']'), name.end());
-    if (name.find_first_not_of(' ') != std::string::npos) {
-        out += '[';
-        out += name;
-        out += ']';
-    }
+    return family != 0;
 }
 
-void AppendTraits(std::string& out, const PROFILE& p) {
+void WriteTraits(Writer& w, const PROFILE& p) {
     for (const Trait& t : kTraits) {
         if (((p.specificsFlags >> t.bit) & 1u) == 0) {
             continue;
@@ -72,56 +158,121 @@ void AppendTraits(std::string& out, const PROFILE& p) {
             (t.bit == kTraitTaurBit && p.speciesFamily == 4)) {
             continue;  // the family already says it
         }
-        out += t.letter;
+        w.Put(t.letter);
     }
 }
 
-void AppendWork(std::string& out, const PROFILE& p) {
-    out += " W";
-    out += p.workType < kWorkTypeCount ? kWorkTypes[p.workType].code : "+";
-    for (int field = 0; field < kTrainedFieldCount; ++field) {
+void WriteWork(Writer& w, const PROFILE& p) {
+    w.Tag('W');
+    w.Put(kWorkPieces[p.workType]);
+    std::uint32_t fields = p.trainedFlags;
+    for (int field = 0; fields != 0; ++field, fields >>= 1) {
         const int row = kTrainedFieldRows[static_cast<std::size_t>(field)];
-        if (((p.trainedFlags >> field) & 1u) != 0 && static_cast<unsigned>(row) != p.workType) {
-            out += '/';
-            out += kWorkTypes[static_cast<std::size_t>(row)].code;
+        if ((fields & 1u) != 0 && static_cast<unsigned>(row) != p.workType) {
+            w.Put(kTrainedPieces[static_cast<std::size_t>(field)]);
         }
     }
 }
 
-void AppendAge(std::string& out, unsigned age) {
-    out += " O";
+void WriteAge(Writer& w, unsigned age) {
+    w.Tag('O');
     if (age == 0) {
-        out += '#';
+        w.Put('#');
     } else if (age <= kMaxExactAge) {
-        out += std::to_string(age);
+        w.Number(age);
     } else {
-        out += kLevelMarks[age - kMaxExactAge];
+        w.Level(age - kMaxExactAge);
     }
 }
 
-template <std::size_t N>
-void AppendLetters(std::string& out, const std::array<Choice, N>& choices, unsigned flags) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (((flags >> i) & 1u) != 0) {
-            out += choices[i].letter;
-        }
-    }
-}
-
-void AppendKinks(std::string& out, const PROFILE& p) {
-    out += " K";
-    for (const int position : kKinkWritingOrder) {
-        const unsigned cell = p.kink(position);
+void WriteKinks(Writer& w, const PROFILE& p) {
+    w.Tag('K');
+    for (const KinkToken& token : kKinkTokens) {
+        const unsigned byte = p.kinkPrefs[token.cell / 2u];
+        const unsigned cell = token.cell % 2u == 0 ? byte & 0x0Fu : byte >> 4;
         if (cell == 0) {
             continue;
         }
-        out += "  ";
-        out += kKinks[static_cast<std::size_t>(position)].code;
-        out += kKinkMarks[KinkRolePlay(cell)];
+        w.Put(token.lead);
+        w.Put(kKinkMarks[KinkRolePlay(cell)]);
         if (KinkRealLife(cell) != KinkRolePlay(cell)) {
-            out += kKinkMarks[KinkRealLife(cell)];
+            w.Put(kKinkMarks[KinkRealLife(cell)]);
         }
     }
+}
+
+// Everything from the anthro digit on.
+char* WriteTail(char* start, const PROFILE& p) {
+    Writer w(start);
+    w.Put(static_cast<char>('0' + p.anthroLevel));
+    WriteTraits(w, p);
+
+    w.Level('V', p.artLevel);
+    w.Level('M', p.consLevel);
+    w.Tag('D');
+    if (p.madeOwnSuit && p.fursuitsLevel >= 5) {
+        w.Put('m');
+    }
+    w.Level(p.fursuitsLevel);
+    w.Level('H', p.hugsLevel);
+    w.Level('I', p.interwebsRpLevel);
+    w.Level('P', p.plushiesLevel);
+    w.Level('R', p.realismLevel);
+    w.Level('T', p.transformationLevel);
+    w.Level('L', p.writingLevel);
+
+    w.Tag('Y');
+    w.Put(kCharacterGenderLetters[p.characterGender]);
+    w.Level(p.yiffyYiffyLevel);
+    w.Attraction(p.yiffyYiffyPreference);
+
+    WriteWork(w, p);
+    WriteAge(w, p.age);
+
+    w.Tag('C');
+    if (p.compyLevel >= 4 && p.compyFlags != 0x1Fu) {
+        w.Letters(kOperatingSystems, p.compyFlags);
+    }
+    w.Level(p.compyLevel);
+    w.Tag('G');
+    if (p.gamingLevel >= 2) {
+        w.Letters(kGames, p.gamingFlags);
+    }
+    w.Level(p.gamingLevel);
+
+    w.Level('E', p.educationLevel);
+    w.Level('F', p.furFactorLevel);
+    w.Level('B', p.livingLevel);
+    w.Tag('N');
+    if (p.interwebsLevel == 7 && p.furrySite) {
+        w.Put('f');
+    }
+    w.Level(p.interwebsLevel);
+    w.Level('J', p.animeLevel);
+    w.Level('A', p.petsLevel);
+
+    w.Tag('S');
+    w.Put(kOwnGenderLetters[p.ownGender]);
+    w.Level(p.sexLevel);
+    w.Attraction(p.sexPreference);
+
+    if (p.includeKinks) {
+        WriteKinks(w, p);
+    }
+    return w.end();
+}
+
+// Appends the name without its "]"s: the reader ends the name at the first
+// "]", so one is never written.
+void AppendName(std::string& out, std::string_view name) {
+    out += '[';
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t close = name.find(']', at);
+        const std::size_t end = close == std::string_view::npos ? name.size() : close;
+        out.append(name.data() + at, end - at);
+        at = end + 1;
+    }
+    out += ']';
 }
 
 }  // namespace
@@ -131,64 +282,31 @@ std::string_view LevelMark(unsigned level) {
 }
 
 void ComposeCodeInto(PROFILE& p, std::string& out) {
-    out += "2.0F";
-    AppendSpecies(out, p);
-    out += static_cast<char>('0' + p.anthroLevel);
-    AppendTraits(out, p);
-
-    AppendLevel(out, " V", p.artLevel);
-    AppendLevel(out, " M", p.consLevel);
-    AppendLevel(out, p.madeOwnSuit && p.fursuitsLevel >= 5 ? " Dm" : " D", p.fursuitsLevel);
-    AppendLevel(out, " H", p.hugsLevel);
-    AppendLevel(out, " I", p.interwebsRpLevel);
-    AppendLevel(out, " P", p.plushiesLevel);
-    AppendLevel(out, " R", p.realismLevel);
-    AppendLevel(out, " T", p.transformationLevel);
-    AppendLevel(out, " L", p.writingLevel);
-
-    out += " Y";
-    out += kCharacterGenderLetters[p.characterGender];
-    out += kLevelMarks[p.yiffyYiffyLevel];
-    AppendAttraction(out, p.yiffyYiffyPreference);
-
-    AppendWork(out, p);
-    AppendAge(out, p.age);
-
-    out += " C";
-    if (p.compyLevel >= 4 && p.compyFlags != 0x1Fu) {
-        AppendLetters(out, kOperatingSystems, p.compyFlags);
+    // The head up to the species letter goes first, the tail after a gap;
+    // the name, of any length, is appended between them.
+    std::array<char, kHeadCapacity + kTailCapacity> buffer;  // filled before it is read
+    Writer head(buffer.data());
+    for (char c : std::string_view("2.0F")) {
+        head.Put(c);
     }
-    out += kLevelMarks[p.compyLevel];
-    out += " G";
-    if (p.gamingLevel >= 2) {
-        AppendLetters(out, kGames, p.gamingFlags);
-    }
-    out += kLevelMarks[p.gamingLevel];
+    const bool nameMayFollow = WriteSpecies(head, p);
+    const std::string_view name = p.customSpeciesName;
+    const bool writeName = nameMayFollow && name.find_first_not_of(" ]") != std::string_view::npos;
+    char* const tail = buffer.data() + kHeadCapacity;
+    const char* tailEnd = WriteTail(tail, p);
 
-    AppendLevel(out, " E", p.educationLevel);
-    AppendLevel(out, " F", p.furFactorLevel);
-    AppendLevel(out, " B", p.livingLevel);
-    if (p.interwebsLevel == 7) {
-        out += p.furrySite ? " Nf+++" : " N+++";
-    } else {
-        AppendLevel(out, " N", p.interwebsLevel);
+    const auto headSize = static_cast<std::size_t>(head.end() - buffer.data());
+    const auto tailSize = static_cast<std::size_t>(tailEnd - tail);
+    out.reserve(out.size() + headSize + (writeName ? name.size() + 2 : 0) + tailSize);
+    out.append(buffer.data(), headSize);
+    if (writeName) {
+        AppendName(out, name);
     }
-    AppendLevel(out, " J", p.animeLevel);
-    AppendLevel(out, " A", p.petsLevel);
-
-    out += " S";
-    out += kOwnGenderLetters[p.ownGender];
-    out += kLevelMarks[p.sexLevel];
-    AppendAttraction(out, p.sexPreference);
-
-    if (p.includeKinks) {
-        AppendKinks(out, p);
-    }
+    out.append(tail, tailSize);
 }
 
 std::string ComposeCode(PROFILE& profile) {
     std::string out;
-    out.reserve(160);
     ComposeCodeInto(profile, out);
     return out;
 }

@@ -1,0 +1,60 @@
+// Reads arbitrary bytes as a code line: an accepted line's normal form must
+// read back to itself, and a rejected line must leave the record alone.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "codec.h"
+
+namespace {
+
+void Fail(const char* what, std::string_view line) {
+    std::fprintf(stderr, "%s\nline: %.*s\n", what, static_cast<int>(line.size()), line.data());
+    std::abort();
+}
+
+// A record with answers in it, to see that a rejected line changes nothing.
+brindlex::PROFILE Sentinel() {
+    brindlex::PROFILE p;
+    p.speciesFamily = 3;
+    p.speciesIndex = 4;
+    p.customSpeciesName = "sentinel";
+    p.artLevel = 6;
+    p.age = 33;
+    p.includeKinks = 1;
+    p.setKink(5, 9);
+    return p;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view line(reinterpret_cast<const char*>(data), size);
+    static const brindlex::PROFILE kSentinel = Sentinel();
+
+    brindlex::PROFILE first = kSentinel;
+    const bool accepted = brindlex::ParseCode(line, first);
+    if (accepted != brindlex::RejectionReason(line).empty()) {
+        Fail("ParseCode and RejectionReason disagree", line);
+    }
+    if (!accepted) {
+        if (first != kSentinel) {
+            Fail("a rejected line changed the record", line);
+        }
+        return 0;
+    }
+
+    const std::string normal = brindlex::ComposeCode(first);
+    brindlex::PROFILE second = kSentinel;
+    if (!brindlex::ParseCode(normal, second)) {
+        Fail("the normal form was rejected", normal);
+    }
+    const std::string again = brindlex::ComposeCode(second);
+    if (again != normal) {
+        Fail("normalising the normal form changed it", line);
+    }
+    return 0;
+}
