@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "commands.h"
+#include "explain.h"
 
 namespace {
 
@@ -14,6 +15,12 @@ constexpr const char* kExamples = R"(Examples:
       prints the line as Brindlex writes it, every section present
   brindlex-code decode '2.0FCf5 V+'
       prints {"speciesFamily":3,"speciesIndex":4,...,"artLevel":5,...}
+  brindlex-code explain '2.0FCf5 V+ Sm'
+      prints Species: Canidae (Dog), Fox
+             Anthro Level: ...
+             Art: ...
+  brindlex-code explain --json '2.0FCf5 V+'
+      prints [{"category":"Species","answer":"Canidae (Dog), Fox","code":"Cf"},...]
 
 Exit status: 0 on success, 1 when a code line could not be read,
 2 when the input or the command line is not usable.)";
@@ -51,6 +58,20 @@ int main(int argc, char** argv) {
         "compose takes. Input and errors as for normalize.");
     decode->add_option("LINE", lines, "code lines to read instead of standard input");
 
+    bool all = false;
+    bool json = false;
+    CLI::App* explain = app.add_subcommand(
+        "explain",
+        "Tell each code line in plain words: one 'Category: answer' line per answer, in the "
+        "order of the window's tabs and categories, with the window's names and help texts. "
+        "Input and errors as for normalize.");
+    explain->add_option("LINE", lines, "code lines to read instead of standard input");
+    explain->add_flag("--all", all, "also list the categories left unanswered");
+    explain->add_flag("--json", json,
+                      "print one JSON array per code line of objects "
+                      "{\"category\", \"answer\", \"code\"}, code being the piece of the "
+                      "normal form that carries the answer");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -73,5 +94,8 @@ int main(int argc, char** argv) {
     if (normalize->parsed()) {
         return brindlex::RunNormalize(lines, std::cin, std::cout, std::cerr);
     }
-    return brindlex::RunDecode(lines, std::cin, std::cout, std::cerr);
+    if (decode->parsed()) {
+        return brindlex::RunDecode(lines, std::cin, std::cout, std::cerr);
+    }
+    return brindlex::RunExplain(lines, std::cin, std::cout, std::cerr, all, json);
 }
