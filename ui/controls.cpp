@@ -1,0 +1,126 @@
+#include "controls.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+#include <QTabBar>
+
+namespace brindlex {
+
+QString DisplayText(std::string_view text) {
+    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return result;
+}
+
+PoolCheckBox::PoolCheckBox(BoxSide side, QWidget* parent) : QCheckBox(parent), m_side(side) {}
+
+void PoolCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    const int boxWidth = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
+    const int boxHeight = style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this);
+    const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    const QRect all = rect();
+    const bool boxLeft = m_side == BoxSide::Left;
+
+    const QRect box(boxLeft ? all.left() : all.right() + 1 - boxWidth,
+                    all.top() + (all.height() - boxHeight) / 2, boxWidth, boxHeight);
+    QRect label = all;
+    if (boxLeft) {
+        label.setLeft(box.right() + 1 + spacing);
+    } else {
+        label.setRight(box.left() - 1 - spacing);
+    }
+
+    QStyleOptionButton boxOption = option;
+    boxOption.rect = box;
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, boxOption);
+
+    const int flags =
+        Qt::TextWordWrap | Qt::AlignVCenter | (boxLeft ? Qt::AlignLeft : Qt::AlignRight);
+    painter.drawItemText(label, flags, option.palette, isEnabled(), text(), QPalette::WindowText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.fontMetrics().boundingRect(label, flags, text()).adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool PoolCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+TabStrip::TabStrip(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {
+    m_bar->setDrawBase(false);
+    m_bar->setExpanding(false);
+    m_bar->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QRect TabStrip::panelRect() const {
+    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, m_bar);
+    QRect panel = rect();
+    panel.setTop(m_bar->sizeHint().height() - overlap);
+    return panel;
+}
+
+void TabStrip::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = panelRect();
+    option.shape = QTabBar::RoundedNorth;
+    option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    option.tabBarSize = m_bar->sizeHint();
+    option.tabBarRect = m_bar->geometry();
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
+}
+
+void TabStrip::insertTab(int index, const QString& text) {
+    const QSignalBlocker blocker(m_bar);
+    m_bar->insertTab(index, text);
+    placeBar();
+}
+
+void TabStrip::removeTab(int index) {
+    const QSignalBlocker blocker(m_bar);
+    m_bar->removeTab(index);
+    placeBar();
+}
+
+void TabStrip::placeBar() {
+    m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height());
+    update();
+}
+
+void TabStrip::resizeEvent(QResizeEvent*) {
+    placeBar();
+}
+
+DropDownStyle::DropDownStyle() = default;
+
+int DropDownStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                             QStyleHintReturn* returnData) const {
+    if (hint == SH_ComboBox_Popup) {
+        return 0;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+FitsWidthValidator::FitsWidthValidator(QLineEdit* field) : QValidator(field), m_field(field) {}
+
+QValidator::State FitsWidthValidator::validate(QString& input, int&) const {
+    const QMargins margins = m_field->textMargins();
+    const int room = m_field->contentsRect().width() - margins.left() - margins.right() - 4;
+    return m_field->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
+}
+
+}  // namespace brindlex

@@ -1,0 +1,83 @@
+// Controls of the main window whose behaviour the stock Qt widgets do not have.
+#pragma once
+
+#include <string_view>
+
+#include <QCheckBox>
+#include <QProxyStyle>
+#include <QValidator>
+#include <QWidget>
+
+class QLineEdit;
+class QTabBar;
+
+namespace brindlex {
+
+// A text of the tables as the window shows it, with real line breaks for "\r\n".
+QString DisplayText(std::string_view text);
+
+// A check box whose label wraps onto as many lines as its rectangle holds, with the box
+// either left of the label or right of a right-aligned label. The whole rectangle takes
+// clicks, and the box sits at its vertical middle.
+class PoolCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    enum class BoxSide { Left, Right };
+
+    PoolCheckBox(BoxSide side, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    BoxSide m_side;
+};
+
+// The tab strip: a row of tabs over a framed panel. The category list and the page
+// controls lie on top of the panel.
+class TabStrip : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabStrip(QWidget* parent);
+
+    QTabBar* bar() const { return m_bar; }
+    // Tab changes made here raise no tab signals.
+    void insertTab(int index, const QString& text);
+    void removeTab(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QRect panelRect() const;
+    void placeBar();
+
+    QTabBar* m_bar;
+};
+
+// Drop-down lists that open below their field with a scroll bar, in every widget style.
+class DropDownStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    DropDownStyle();
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override;
+};
+
+// Refuses input that would not fit into the visible width of its field, so that typing
+// stops when the field is full.
+class FitsWidthValidator : public QValidator {
+    Q_OBJECT
+public:
+    explicit FitsWidthValidator(QLineEdit* field);
+
+    State validate(QString& input, int& pos) const override;
+
+private:
+    QLineEdit* m_field;
+};
+
+}  // namespace brindlex

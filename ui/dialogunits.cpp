@@ -1,0 +1,55 @@
+#include "dialogunits.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+namespace brindlex {
+
+namespace {
+
+constexpr int kDialogPointSize = 8;
+
+// Multiplies and divides with rounding to the nearest pixel, as the unit conversion of
+// dialog templates does.
+int ScaleRounded(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+}  // namespace
+
+QFont DialogFont() {
+    const QString preferred = QStringLiteral("Segoe UI");
+    QFont font = QFontDatabase::hasFamily(preferred)
+                     ? QFont(preferred)
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(kDialogPointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_baseWidth = (letters / 26 + 1) / 2;
+    m_baseHeight = metrics.height();
+}
+
+int DialogUnits::x(int units) const {
+    return ScaleRounded(units, m_baseWidth, 4);
+}
+
+int DialogUnits::y(int units) const {
+    return ScaleRounded(units, m_baseHeight, 8);
+}
+
+QRect DialogUnits::rect(int left, int top, int right, int bottom) const {
+    const int l = x(left);
+    const int t = y(top);
+    return QRect(l, t, x(right) - l, y(bottom) - t);
+}
+
+}  // namespace brindlex

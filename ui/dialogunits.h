@@ -1,0 +1,31 @@
+// Dialog units: the coordinates every rectangle of the window is given in.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+namespace brindlex {
+
+// "Segoe UI" 8 pt where it is installed, else the system's normal sans-serif font.
+QFont DialogFont();
+
+// Converts dialog units of one font to pixels. A horizontal unit is a quarter of the
+// font's average letter width, a vertical unit an eighth of its height.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+
+    int x(int units) const;
+    int y(int units) const;
+    // The rectangle (left, top)-(right, bottom); right and bottom lie just outside it.
+    QRect rect(int left, int top, int right, int bottom) const;
+
+    int baseWidth() const { return m_baseWidth; }
+    int baseHeight() const { return m_baseHeight; }
+
+private:
+    int m_baseWidth;
+    int m_baseHeight;
+};
+
+}  // namespace brindlex

@@ -1,0 +1,378 @@
+#include "mainform.h"
+
+#include <algorithm>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabBar>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QVBoxLayout>
+
+#include "codec.h"
+#include "controls.h"
+#include "vocabulary.h"
+
+namespace brindlex {
+
+namespace {
+
+constexpr int kClientWidth = 327;
+constexpr int kClientHeight = 198;
+// The closed field of a drop-down list; the rest of its rectangle is the opened list.
+constexpr int kClosedListHeight = 12;
+// Entries an opened list shows when its rectangle leaves no room below the field.
+constexpr int kEntriesWithoutRoom = 10;
+constexpr int kAdultTab = 2;
+
+// The category captions of each tab, in list order.
+const std::array<QStringList, 3>& TabRows() {
+    static const std::array<QStringList, 3> rows = [] {
+        std::array<QStringList, 3> result;
+        for (std::size_t tab = 0; tab < result.size(); ++tab) {
+            for (int row = 0; row < kTabRowCount[tab]; ++row) {
+                result[tab].append(DisplayText(CategoryCaption(kTabFirstCategory[tab] + row)));
+            }
+        }
+        return result;
+    }();
+    return rows;
+}
+
+}  // namespace
+
+MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
+    : QDialog(parent), m_profile(profile), m_font(DialogFont()), m_units(m_font) {
+    setWindowTitle(QStringLiteral("Brindlex 2.0"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(m_font);
+
+    m_menuBar = new QMenuBar(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(m_units.x(kClientWidth), m_units.y(kClientHeight));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    tabListRow = {0, 0, 0};
+    CreateTemplateControls();
+    m_tabStrip->insertTab(0, QStringLiteral("Furryness"));
+    m_tabStrip->insertTab(1, QStringLiteral("Humanness"));
+    {
+        const QSignalBlocker blocker(tabBar());
+        tabBar()->setCurrentIndex(0);
+    }
+    CreatePool();
+    m_ageField->setMaxLength(3);
+    codeLineEdited = false;
+    refreshingCodeLine = false;
+
+    FillCategoryList();
+    m_categoryList->setFocus();
+}
+
+MAINFORM::~MAINFORM() = default;
+
+void MAINFORM::CreateTemplateControls() {
+    // Created in tab order; the tab strip first, so that it lies below everything else.
+    m_tabStrip = new TabStrip(m_client);
+    m_tabStrip->setObjectName(QStringLiteral("1001"));
+    m_tabStrip->setGeometry(m_units.rect(7, 7, 320, 169));
+    connect(tabBar(), &QTabBar::currentChanged, this, &MAINFORM::OnTabChanged);
+
+    m_categoryList = new QListWidget(m_client);
+    m_categoryList->setObjectName(QStringLiteral("1004"));
+    m_categoryList->setGeometry(m_units.rect(14, 28, 96, 161));
+    m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_categoryList->setUniformItemSizes(true);
+    connect(m_categoryList, &QListWidget::currentRowChanged, this, [this] { BuildPage(); });
+
+    m_description = new QPlainTextEdit(m_client);
+    m_description->setObjectName(QStringLiteral("1006"));
+    m_description->setGeometry(m_units.rect(185, 28, 313, 161));
+    m_description->setReadOnly(true);
+    m_description->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+    m_description->setFocusPolicy(Qt::StrongFocus);
+    m_description->setTabChangesFocus(true);
+    m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QTextOption centred = m_description->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    m_description->document()->setDefaultTextOption(centred);
+
+    m_codeLine = new QLineEdit(m_client);
+    m_codeLine->setObjectName(QStringLiteral("1012"));
+    m_codeLine->setGeometry(m_units.rect(7, 178, 320, 190));
+    m_codeLine->installEventFilter(this);
+    connect(m_codeLine, &QLineEdit::textChanged, this, &MAINFORM::OnCodeLineChanged);
+
+    m_update = new QPushButton(QStringLiteral("Update"), m_client);
+    m_update->setObjectName(QStringLiteral("1018"));
+    m_update->setGeometry(m_units.rect(105, 147, 177, 161));
+    m_update->setAutoDefault(false);
+    m_update->hide();
+    connect(m_update, &QPushButton::clicked, this, &MAINFORM::OnUpdateClicked);
+
+    m_ageField = new QLineEdit(m_client);
+    m_ageField->setObjectName(QStringLiteral("1013"));
+    m_ageField->setGeometry(m_units.rect(162, 48, 185, 61));
+    m_ageField->setAlignment(Qt::AlignCenter);
+    m_ageField->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_ageField));
+    m_ageField->hide();
+    connect(m_ageField, &QLineEdit::textChanged, this, &MAINFORM::OnAgeTextChanged);
+}
+
+void MAINFORM::CreatePool() {
+    m_slider = new QSlider(Qt::Vertical, m_client);
+    m_slider->setObjectName(QStringLiteral("16"));
+    m_slider->setGeometry(m_units.rect(95, 63, 115, 134));
+    // The slider's value is the level it shows: 7 at the top, 0 (no answer) at the
+    // bottom, so that the filled part of the groove grows with the level.
+    m_slider->setRange(0, 7);
+    m_slider->setPageStep(1);
+    m_slider->setTickInterval(1);
+    m_slider->setTickPosition(QSlider::TicksRight);
+    m_slider->setValue(4);
+    m_slider->hide();
+
+    const std::array<QRect, 4> staticRects = {
+        m_units.rect(125, 66, 176, 76), m_units.rect(125, 90, 175, 100),
+        m_units.rect(125, 114, 160, 124), m_units.rect(125, 124, 160, 134)};
+    for (std::size_t i = 0; i < m_statics.size(); ++i) {
+        m_statics[i] = new QLabel(m_client);
+        m_statics[i]->setObjectName(QString::number(17 + static_cast<int>(i)));
+        m_statics[i]->setGeometry(staticRects[i]);
+        m_statics[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_statics[i]->hide();
+    }
+    m_statics[3]->setText(QStringLiteral("Unspecify"));
+
+    m_customName = new QLineEdit(m_client);
+    m_customName->setObjectName(QStringLiteral("40"));
+    m_customName->setFrame(false);
+    m_customName->setPlaceholderText(QStringLiteral("<My Custom Animal>"));
+    m_customName->setValidator(new FitsWidthValidator(m_customName));
+    m_customName->installEventFilter(this);
+    m_customName->hide();
+
+    for (int i = 0; i < static_cast<int>(m_boxes.size()); ++i) {
+        const int id = 21 + i;
+        const bool firstColumn = id <= 30;
+        auto* box = new PoolCheckBox(
+            firstColumn ? PoolCheckBox::BoxSide::Right : PoolCheckBox::BoxSide::Left, m_client);
+        box->setObjectName(QString::number(id));
+        box->setGeometry(firstColumn
+                             ? m_units.rect(100, 28 + 10 * i, 160, 38 + 10 * i)
+                             : m_units.rect(165, 28 + 10 * (i - 10), 245, 38 + 10 * (i - 10)));
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->hide();
+        connect(box, &QCheckBox::clicked, this, [this, id] { OnBoxClicked(id); });
+        m_boxes[static_cast<std::size_t>(i)] = box;
+    }
+
+    m_dropDownStyle = new DropDownStyle();
+    m_dropDownStyle->setParent(this);
+    for (int id : {38, 39}) {
+        auto* list = new QComboBox(m_client);
+        list->setObjectName(QString::number(id));
+        list->setStyle(m_dropDownStyle);
+        list->setEditable(false);
+        list->setFocusPolicy(Qt::ClickFocus);
+        list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        list->setGeometry(m_units.rect(0, 0, 5, 5));
+        list->hide();
+        (id == 38 ? m_list38 : m_list39) = list;
+    }
+    connect(m_list38, &QComboBox::activated, this, &MAINFORM::OnList38Chosen);
+    connect(m_list39, &QComboBox::activated, this, &MAINFORM::OnList39Chosen);
+}
+
+QMenuBar* MAINFORM::menuBar() const {
+    return m_menuBar;
+}
+
+QTabBar* MAINFORM::tabBar() const {
+    return m_tabStrip->bar();
+}
+
+PoolCheckBox* MAINFORM::Box(int id) const {
+    return m_boxes.at(static_cast<std::size_t>(id - 21));
+}
+
+void MAINFORM::setAdultTabShown(bool shown) {
+    QTabBar* bar = tabBar();
+    if (shown) {
+        if (bar->count() < 3) {
+            m_tabStrip->insertTab(kAdultTab, DisplayText(kTabNames[kAdultTab]));
+        }
+    } else if (bar->count() > kAdultTab) {
+        const bool wasSelected = bar->currentIndex() == kAdultTab;
+        m_tabStrip->removeTab(kAdultTab);
+        if (wasSelected) {
+            {
+                const QSignalBlocker blocker(bar);
+                bar->setCurrentIndex(0);
+            }
+            FillCategoryList();
+        }
+    }
+    m_tabStrip->lower();
+}
+
+bool MAINFORM::adultTabShown() const {
+    return tabBar()->count() > kAdultTab;
+}
+
+void MAINFORM::keyPressEvent(QKeyEvent* event) {
+    // Enter does nothing anywhere in the window; Escape ends it as the base class does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool MAINFORM::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Opening a menu or a context menu leaves the focus where it is. Disabling the
+        // window takes the focus away in Qt only, and is no focus loss of the field.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && isEnabled()) {
+            if (watched == m_codeLine) {
+                OnCodeLineFocusLost();
+            } else if (watched == m_customName) {
+                OnCustomNameFocusLost();
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void MAINFORM::OnTabChanged() {
+    LeaveTab(m_listedTab);
+    FillCategoryList();
+}
+
+void MAINFORM::LeaveTab(int tab) {
+    if (tab >= 0 && tab < static_cast<int>(tabListRow.size())) {
+        tabListRow[static_cast<std::size_t>(tab)] = m_categoryList->currentRow();
+    }
+}
+
+void MAINFORM::FillCategoryList() {
+    DisableWindow();
+    // Every write of the code line ends within its own handler, so none is under way here.
+    Q_ASSERT(!refreshingCodeLine);
+    {
+        const QSignalBlocker blocker(m_categoryList);
+        m_categoryList->clear();
+        const int tab = tabBar()->currentIndex();
+        m_listedTab = tab;
+        if (tab >= 0 && tab < static_cast<int>(tabListRow.size())) {
+            const QStringList& rows = TabRows()[static_cast<std::size_t>(tab)];
+            m_categoryList->addItems(rows);
+            const int remembered = tabListRow[static_cast<std::size_t>(tab)];
+            // Set through the view, so that giving the list the focus later does not pick
+            // a row of its own when none is selected.
+            const int row = remembered < rows.size() ? remembered : 0;
+            m_categoryList->setCurrentIndex(m_categoryList->model()->index(row, 0));
+        }
+    }
+    BuildPage();
+}
+
+int MAINFORM::CurrentCategoryIndex() const {
+    const int row = m_categoryList->currentRow();
+    const int tab = tabBar()->currentIndex();
+    if (row < 0 || tab < 0 || tab >= static_cast<int>(kTabFirstCategory.size())) {
+        return -1;
+    }
+    return kTabFirstCategory[static_cast<std::size_t>(tab)] + row;
+}
+
+void MAINFORM::BuildPage() {
+    DisableWindow();
+    Q_ASSERT(!refreshingCodeLine);
+    buildingPage = true;
+    const int category = CurrentCategoryIndex();
+    BuildCategoryPage(category);
+    if (category != 0) {
+        m_customName->hide();
+    }
+    buildingPage = false;
+    EnableWindow();
+}
+
+void MAINFORM::RefreshCodeLine() {
+    refreshingCodeLine = true;
+    m_codeLine->setText(QString::fromStdString(ComposeCode(m_profile)));
+    // Show the beginning of the line, where the species and the traits are.
+    m_codeLine->setCursorPosition(0);
+    refreshingCodeLine = false;
+}
+
+void MAINFORM::DisableWindow() {
+    if (testAttribute(Qt::WA_Disabled)) {
+        return;
+    }
+    m_focusBeforeDisable = focusWidget();
+    setEnabled(false);
+}
+
+void MAINFORM::EnableWindow() {
+    if (!testAttribute(Qt::WA_Disabled)) {
+        return;
+    }
+    setEnabled(true);
+    // Qt drops the focus of a disabled window; give it back where the page still allows.
+    QWidget* focus = m_focusBeforeDisable;
+    m_focusBeforeDisable = nullptr;
+    if (focus == nullptr || focus->hasFocus()) {
+        return;
+    }
+    if (focus->isVisibleTo(this) && focus->isEnabled() && focus->focusPolicy() != Qt::NoFocus) {
+        focus->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_categoryList->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {
+    control->setGeometry(m_units.rect(left, top, right, bottom));
+    control->raise();
+}
+
+void MAINFORM::PlaceList(QComboBox* list, int left, int top, int right, int bottom) {
+    Place(list, left, top, right, top + kClosedListHeight);
+    const int room = m_units.y(bottom) - m_units.y(top + kClosedListHeight);
+    const int entryHeight = std::max(
+        1, list->count() > 0 ? list->view()->sizeHintForRow(0) : list->fontMetrics().height());
+    const int entries = room / entryHeight;
+    list->setMaxVisibleItems(entries > 0 ? entries : kEntriesWithoutRoom);
+}
+
+void MAINFORM::FillList(QComboBox* list, const QStringList& entries, int selection) {
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(selection >= 0 && selection < entries.size() ? selection : -1);
+}
+
+}  // namespace brindlex

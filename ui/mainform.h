@@ -1,0 +1,174 @@
+// The questionnaire window: tabs, the category list, the page of the selected category
+// and the code line.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include <QDialog>
+#include <QPointer>
+
+#include "dialogunits.h"
+#include "profile.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTabBar;
+
+namespace brindlex {
+
+class DropDownStyle;
+class PoolCheckBox;
+class TabStrip;
+
+// Every page is assembled from one pool of controls created with the window; pages show,
+// hide, place and fill them. Each control carries its numeric identifier as object name.
+//
+// Qt signals stand for the window's events as follows, so that only user actions reach
+// the handlers:
+//   tab strip changed       QTabBar::currentChanged (program changes under QSignalBlocker)
+//   category list changed   QListWidget::currentRowChanged (program changes blocked)
+//   drop-down list changed  QComboBox::activated (user choices only)
+//   check box / button      QAbstractButton::clicked (user clicks only)
+//   text changed            QLineEdit::textChanged (raised at once, program writes too)
+//   focus lost              QEvent::FocusOut, seen by eventFilter()
+class MAINFORM : public QDialog {
+    Q_OBJECT
+public:
+    explicit MAINFORM(PROFILE& profile, QWidget* parent = nullptr);
+    ~MAINFORM() override;
+
+    // The menu bar at the top; the client area of 327 x 198 dialog units lies below it.
+    QMenuBar* menuBar() const;
+    QTabBar* tabBar() const;
+    const DialogUnits& units() const { return m_units; }
+
+    // Shows or hides the third tab, "Yiffyness"; there are never more than three tabs.
+    // Hiding it while it is selected returns to the first tab and its remembered row.
+    // Either way the tab strip goes back below the category list and the page.
+    void setAdultTabShown(bool shown);
+    bool adultTabShown() const;
+
+    // Puts the code line of the record into the code line field.
+    void RefreshCodeLine();
+    // Builds the page of the current category from the record.
+    void BuildPage();
+    // Lists the categories of the selected tab, selects the row remembered for it and
+    // builds its page.
+    void FillCategoryList();
+    // The category of the selected tab and row, -1 when either is missing.
+    int CurrentCategoryIndex() const;
+
+    PROFILE& profile() const { return m_profile; }
+
+    // The guard flags and the rows remembered per tab.
+    bool isBuildingPage() const { return buildingPage; }
+    bool isRefreshingCodeLine() const { return refreshingCodeLine; }
+    bool isCodeLineEdited() const { return codeLineEdited; }
+    bool isSettingAgeText() const { return settingAgeText; }
+    int rememberedRow(int tab) const { return tabListRow.at(static_cast<std::size_t>(tab)); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class LabelSet { Digits, Words };
+
+    // Window and navigation (mainform.cpp).
+    void CreateTemplateControls();
+    void CreatePool();
+    void OnTabChanged();
+    void LeaveTab(int tab);
+    void DisableWindow();
+    void EnableWindow();
+    void Place(QWidget* control, int left, int top, int right, int bottom);
+    void PlaceList(QComboBox* list, int left, int top, int right, int bottom);
+    static void FillList(QComboBox* list, const QStringList& entries, int selection);
+    PoolCheckBox* Box(int id) const;
+
+    // Pages (pages.cpp).
+    void BuildCategoryPage(int category);
+    void ShowLevelGroup(bool show, bool showAgeField);
+    void PlaceDescription(int left, int top, std::string_view text);
+    void PlaceBox31(std::string_view label, int top, int width, int height);
+    void HideBoxes();
+    void HideStatics();
+    void ShowGenderList(unsigned selection, std::string_view firstEntry, int left, int top);
+    void ApplyLabelSet(LabelSet set);
+    void BuildLevelPage(int category);
+    void ShowGameBoxes();
+    void ShowSystemBoxes();
+    void BuildTraitPage();
+    void BuildKinkSwitchPage();
+    void BuildErrorPage();
+    void BuildSpeciesPage();
+    void ShowSpeciesChoices();
+    void ShowCustomNameBelowSpecies();
+    void ShowCustomName(int top);
+    void BuildAgePage();
+    void BuildWorkPage();
+    void ShowTrainedBox();
+    void BuildPreferencePage(int category);
+    void BuildKinkPage(int category);
+
+    // Input handlers (handlers.cpp).
+    void OnUpdateClicked();
+    void OnList38Chosen();
+    void OnList39Chosen();
+    void OnBoxClicked(int id);
+    void OnFamilyChosen();
+    void OnSpeciesChosen();
+    void OnPreferenceBoxClicked(int category);
+    void OnAgeFormSwitched();
+    unsigned PreferenceValue() const;
+    unsigned KinkAnswer() const;
+    void OnCodeLineChanged();
+    void OnCodeLineFocusLost();
+    void OnCustomNameFocusLost();
+    void OnAgeTextChanged();
+
+    PROFILE& m_profile;
+    const QFont m_font;
+    const DialogUnits m_units;
+
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;
+    DropDownStyle* m_dropDownStyle = nullptr;
+
+    // Template controls.
+    TabStrip* m_tabStrip = nullptr;           // 1001
+    QListWidget* m_categoryList = nullptr;    // 1004
+    QPlainTextEdit* m_description = nullptr;  // 1006
+    QLineEdit* m_codeLine = nullptr;          // 1012
+    QPushButton* m_update = nullptr;          // 1018
+    QLineEdit* m_ageField = nullptr;          // 1013
+
+    // The pool.
+    QSlider* m_slider = nullptr;              // 16
+    std::array<QLabel*, 4> m_statics{};       // 17..20
+    QLineEdit* m_customName = nullptr;        // 40
+    std::array<PoolCheckBox*, 17> m_boxes{};  // 21..37
+    QComboBox* m_list38 = nullptr;
+    QComboBox* m_list39 = nullptr;
+
+    // The row selected when the user last left each tab, -1 for none.
+    std::array<int, 3> tabListRow{};
+    bool codeLineEdited = false;
+    bool refreshingCodeLine = false;
+    bool buildingPage = false;
+    bool settingAgeText = false;
+
+    // The tab whose categories the list shows.
+    int m_listedTab = -1;
+    // Where the keyboard focus was when the window was disabled.
+    QPointer<QWidget> m_focusBeforeDisable;
+};
+
+}  // namespace brindlex
