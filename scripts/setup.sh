@@ -5,7 +5,7 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-nlohmann-json3-dev libcli11-dev fonts-dejavu-core"
+nlohmann-json3-dev libcli11-dev fonts-dejavu-core desktop-file-utils appstream"
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"
 fi

@@ -1,0 +1,26 @@
+// The application object and the start-up routine.
+#pragma once
+
+#include <QApplication>
+#include <QIcon>
+
+#include "profile.h"
+#include "splashform.h"
+
+namespace brindlex {
+
+class APPLICATION : public QApplication {
+    Q_OBJECT
+
+public:
+    APPLICATION(int& argc, char** argv);
+
+    // Fades the splash screen in, hides it, and runs the main window on `profile` until the
+    // user closes it. Returns the process's exit status.
+    int StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause = SPLASHFORM::Sleep);
+
+    // The program's icon in every size that it ships.
+    static QIcon ProgramIcon();
+};
+
+}  // namespace brindlex

@@ -1,0 +1,115 @@
+#include "menucommands.h"
+
+#include <string>
+
+#include <QAction>
+#include <QByteArray>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSaveFile>
+
+#include "aboutform.h"
+#include "codec.h"
+#include "dialogs.h"
+#include "links.h"
+#include "mainform.h"
+
+namespace brindlex {
+
+namespace {
+
+QAction* AddCommand(QMenu* menu, MenuCommand id, const char* text) {
+    QAction* action = menu->addAction(QString::fromLatin1(text));
+    action->setObjectName(QString::number(id));
+    return action;
+}
+
+void ShowAbout(MAINFORM& form) {
+    ABOUTFORM about(&form);
+    about.exec();
+}
+
+// The browser's answer is not waited for, and nothing is said when no browser can be started.
+void OpenWebPage(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+}  // namespace
+
+void InstallMenu(MAINFORM& form) {
+    QMenuBar* bar = form.menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QObject::connect(AddCommand(file, kCommandSaveAsText, "Save as Txt File"), &QAction::triggered,
+                     &form, [&form] { SaveCodeLine(form); });
+
+    QMenu* application = bar->addMenu(QStringLiteral("Application"));
+    QObject::connect(AddCommand(application, kCommandAbout, "About"), &QAction::triggered, &form,
+                     [&form] { ShowAbout(form); });
+    QObject::connect(AddCommand(application, kCommandCheckForUpdate, "Check For Update"),
+                     &QAction::triggered, &form, [] { OpenWebPage(HomePageUrl()); });
+
+    // The check mark is the only record of whether the adult tab is wanted.
+    QAction* adult =
+        AddCommand(application, kCommandAdultMaterial, "I am old enough to view adult material");
+    adult->setCheckable(true);
+    QObject::connect(adult, &QAction::toggled, &form,
+                     [&form](bool checked) { form.setAdultTabShown(checked); });
+
+    application->addSeparator();
+    QObject::connect(AddCommand(application, kCommandDonate, "Donate"), &QAction::triggered, &form,
+                     [] { OpenWebPage(DonatePageUrl()); });
+    application->addSeparator();
+    QObject::connect(AddCommand(application, kCommandExit, "Exit"), &QAction::triggered, &form,
+                     [&form] { form.done(1); });
+}
+
+void SaveCodeLine(MAINFORM& form) {
+    QPointer<QWidget> focus = form.focusWidget();
+    form.setEnabled(false);
+
+    const QString path = FILECHOOSER::getSaveFileName(&form, QStringLiteral("Text Files (*.txt)"),
+                                                      QStringLiteral("txt"));
+    const QString failure = path.isEmpty() ? QString() : WriteCodeLineFile(path, form.profile());
+
+    form.setEnabled(true);
+    if (focus) {
+        focus->setFocus();
+    }
+    if (!failure.isEmpty()) {
+        MESSAGEBOX::warning(&form, QStringLiteral("Save as Txt File"),
+                            QStringLiteral("The code line could not be saved to %1.\n\n%2")
+                                .arg(QDir::toNativeSeparators(path), failure));
+    }
+}
+
+QString WriteCodeLineFile(const QString& path, PROFILE& profile) {
+    // Unbuffered, so that a short write shows at once: a buffered QSaveFile can lose the error
+    // of a short write and then commit the truncated file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString();
+    }
+    // Composed from the answers as they are now, not copied from the code line field.
+    const std::string line = ComposeCode(profile);
+    QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
+    bytes.append('\0');
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += static_cast<qsizetype>(count);
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return QString();
+}
+
+}  // namespace brindlex

@@ -1,0 +1,35 @@
+// Menu 103 of the main window and the commands behind it.
+#pragma once
+
+#include <QString>
+
+#include "profile.h"
+
+namespace brindlex {
+
+class MAINFORM;
+
+// Command identifiers; each menu action carries its number as its object name.
+enum MenuCommand : int {
+    kCommandAbout = 40002,
+    kCommandExit = 40003,
+    kCommandCheckForUpdate = 40004,
+    kCommandSaveAsText = 40005,
+    kCommandDonate = 40006,
+    kCommandAdultMaterial = 40007,
+};
+
+// Fills the menus "File" and "Application" into the window's menu bar and connects their
+// commands to `form`.
+void InstallMenu(MAINFORM& form);
+
+// "Save as Txt File": asks for a file and writes the code line of the window's answers into
+// it. The window takes no input meanwhile; a failure is reported in a message box.
+void SaveCodeLine(MAINFORM& form);
+
+// Writes the code line of `profile` and one 0x00 byte to `path`. An existing file is replaced
+// only once the new content has been written completely. Returns why the file could not be
+// written, or an empty string on success.
+QString WriteCodeLineFile(const QString& path, PROFILE& profile);
+
+}  // namespace brindlex
