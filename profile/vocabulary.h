@@ -288,7 +288,18 @@ inline constexpr std::array<Category, kLevelCategoryCount> kCategories = {{
 }};
 // clang-format on
 
-constexpr int kAgeCategory = 13;
+// Categories whose pages carry more than a level.
+constexpr int kSpeciesCategory = 0;
+constexpr int kTraitCategory = 1;  // "Specifics" of tab "Furryness"
+constexpr int kFursuitsCategory = 5;
+constexpr int kYiffyYiffyCategory = 12;
+constexpr int kAgeCategory = 13;  // "Specifics" of tab "Humanness"
+constexpr int kWorkCategory = 15;
+constexpr int kGamingCategory = 19;
+constexpr int kInterwebsCategory = 20;
+constexpr int kCompyCategory = 21;
+constexpr int kSexCategory = 23;
+constexpr int kKinkSwitchCategory = 24;  // "Specifics" of tab "Yiffyness"
 
 // Help text beside the slider, by category index; lines separated by "\r\n",
 // numbered 6 down to 0, line N describing level N + 1. Empty where a category

@@ -17,17 +17,6 @@ namespace brindlex {
 
 namespace {
 
-constexpr int kSpeciesCategory = 0;
-constexpr int kTraitCategory = 1;
-constexpr int kFursuitsCategory = 5;
-constexpr int kYiffyYiffyCategory = 12;
-constexpr int kWorkCategory = 15;
-constexpr int kGamingCategory = 19;
-constexpr int kInterwebsCategory = 20;
-constexpr int kCompyCategory = 21;
-constexpr int kSexCategory = 23;
-constexpr int kKinkSwitchCategory = 24;
-
 unsigned WithBit(unsigned flags, unsigned bit, bool on) {
     return on ? flags | (1u << bit) : flags & ~(1u << bit);
 }
@@ -78,23 +67,16 @@ void MAINFORM::OnList38Chosen() {
         case kTraitCategory:
             m_profile.characterGender = entry & 3u;
             break;
-        case kYiffyYiffyCategory:
-            m_profile.yiffyYiffyPreference = PreferenceValue() & 0xFu;
-            break;
         case kAgeCategory:
             m_profile.ownGender = entry & 3u;
             break;
         case kWorkCategory:
             m_profile.setWorkType(static_cast<std::uint8_t>(entry));
             break;
-        case kSexCategory:
-            m_profile.sexPreference = PreferenceValue() & 0xFu;
-            break;
         default:
-            if (!IsKinkCategory(category)) {
+            if (!StoreListPair(category)) {
                 return;
             }
-            m_profile.setKink(category - kFirstKinkCategory, KinkAnswer());
             break;
     }
     RefreshCodeLine();
@@ -111,24 +93,24 @@ void MAINFORM::OnList39Chosen() {
     if (buildingPage) {
         return;
     }
-    switch (category) {
-        case kSpeciesCategory:
-            OnSpeciesChosen();
-            return;
-        case kYiffyYiffyCategory:
-            m_profile.yiffyYiffyPreference = PreferenceValue() & 0xFu;
-            break;
-        case kSexCategory:
-            m_profile.sexPreference = PreferenceValue() & 0xFu;
-            break;
-        default:
-            if (!IsKinkCategory(category)) {
-                return;
-            }
-            m_profile.setKink(category - kFirstKinkCategory, KinkAnswer());
-            break;
+    if (category == kSpeciesCategory) {
+        OnSpeciesChosen();
+    } else if (StoreListPair(category)) {
+        RefreshCodeLine();
     }
-    RefreshCodeLine();
+}
+
+bool MAINFORM::StoreListPair(int category) {
+    if (category == kYiffyYiffyCategory) {
+        m_profile.yiffyYiffyPreference = PreferenceValue() & 0xFu;
+    } else if (category == kSexCategory) {
+        m_profile.sexPreference = PreferenceValue() & 0xFu;
+    } else if (IsKinkCategory(category)) {
+        m_profile.setKink(category - kFirstKinkCategory, KinkAnswer());
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void MAINFORM::OnFamilyChosen() {

@@ -127,6 +127,9 @@ private:
     void OnSpeciesChosen();
     void OnPreferenceBoxClicked(int category);
     void OnAgeFormSwitched();
+    // Stores the answer that lists 38 and 39 give together on the preference and kink
+    // pages; false on any other page.
+    bool StoreListPair(int category);
     unsigned PreferenceValue() const;
     unsigned KinkAnswer() const;
     void OnCodeLineChanged();

@@ -19,15 +19,6 @@ namespace brindlex {
 
 namespace {
 
-constexpr int kSpeciesCategory = 0;
-constexpr int kTraitCategory = 1;
-constexpr int kYiffyYiffyCategory = 12;
-constexpr int kWorkCategory = 15;
-constexpr int kGamingCategory = 19;
-constexpr int kCompyCategory = 21;
-constexpr int kSexCategory = 23;
-constexpr int kKinkSwitchCategory = 24;
-
 constexpr std::string_view kTraitHelp =
     "Check off any characteristics your characer has, left check are self explanitory\r\n"
     "Alt. Ego means that this is you as a furred character\r\n"
