@@ -190,11 +190,12 @@ void MAINFORM::BuildLevelPage(int category) {
     const FieldInfo* level = LevelFieldOf(category);
     Q_ASSERT(level != nullptr);
     int descriptionTop = 28;
-    if (category == 5 || category == 20) {
-        PlaceBox31(category == 5 ? "I made my own suit\r\n(Only applies to lvl 4+)"
-                                 : "Is the site a furry site?\r\n(Only applies to lvl 6)",
+    if (category == kFursuitsCategory || category == kInterwebsCategory) {
+        const bool suit = category == kFursuitsCategory;
+        PlaceBox31(suit ? "I made my own suit\r\n(Only applies to lvl 4+)"
+                        : "Is the site a furry site?\r\n(Only applies to lvl 6)",
                    28, 85, 30);
-        Box(31)->setChecked(category == 5 ? m_profile.madeOwnSuit != 0 : m_profile.furrySite != 0);
+        Box(31)->setChecked(suit ? m_profile.madeOwnSuit != 0 : m_profile.furrySite != 0);
         HideBoxes();
     } else if (category == kGamingCategory) {
         ShowGameBoxes();
@@ -207,6 +208,7 @@ void MAINFORM::BuildLevelPage(int category) {
         Box(31)->hide();
     }
 
+    // Anthro Level, Education and Living number their answers; the others use words.
     const bool digits = category == 2 || category == 14 || category == 17;
     ApplyLabelSet(digits ? LabelSet::Digits : LabelSet::Words);
     m_slider->setValue(static_cast<int>(level->get(m_profile)));
