@@ -3,7 +3,7 @@
 #include <string>
 
 #include "codec.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "codec.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 

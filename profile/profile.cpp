@@ -75,76 +75,21 @@ void PROFILE::toggleAgeForm() {
         age = 9;
     } else if (a > kMaxExactAge) {
         age = (a - 121) * 10;
-    } else if (a < 60) {
-        age = 121 + a / 10;
     } else {
-        age = 127;
+        age = kMaxExactAge + AgeBracketLevel(a);
     }
+}
+
+unsigned PROFILE::ageSliderLevel() const {
+    const unsigned a = age;
+    if (a == 0) {
+        return 0;
+    }
+    return a <= kMaxExactAge ? AgeBracketLevel(a) : a - kMaxExactAge;
 }
 
 void PROFILE::setWorkType(std::uint8_t index) {
     workType = index <= 27 ? index : 25;
-}
-
-namespace {
-
-// Numeric fields in the order the command-line tool lists them: the answers
-// of the Species and Specifics pages first, then the levels in category order.
-#define BRINDLEX_PROFILE_FIELDS(X) \
-    X(speciesFamily, 5)            \
-    X(speciesIndex, 4)             \
-    X(specificsFlags, 17)          \
-    X(madeOwnSuit, 1)              \
-    X(characterGender, 2)          \
-    X(workType, 5)                 \
-    X(age, 7)                      \
-    X(gamingFlags, 9)              \
-    X(trainedFlags, 21)            \
-    X(furrySite, 1)                \
-    X(ownGender, 2)                \
-    X(compyFlags, 5)               \
-    X(yiffyYiffyPreference, 4)     \
-    X(sexPreference, 4)            \
-    X(includeKinks, 1)             \
-    X(anthroLevel, 3)              \
-    X(realismLevel, 3)             \
-    X(interwebsRpLevel, 3)         \
-    X(fursuitsLevel, 3)            \
-    X(transformationLevel, 3)      \
-    X(hugsLevel, 3)                \
-    X(plushiesLevel, 3)            \
-    X(consLevel, 3)                \
-    X(artLevel, 3)                 \
-    X(writingLevel, 3)             \
-    X(yiffyYiffyLevel, 3)          \
-    X(educationLevel, 3)           \
-    X(furFactorLevel, 3)           \
-    X(livingLevel, 3)              \
-    X(petsLevel, 3)                \
-    X(gamingLevel, 3)              \
-    X(interwebsLevel, 3)           \
-    X(compyLevel, 3)               \
-    X(animeLevel, 3)               \
-    X(sexLevel, 3)
-
-#define BRINDLEX_FIELD_INFO(field, width)                                          \
-    FieldInfo{#field, width, [](const PROFILE& p) -> unsigned { return p.field; }, \
-              [](PROFILE& p, unsigned v) { p.field = v; }},
-
-}  // namespace
-
-const std::array<FieldInfo, 35> kProfileFields = {{BRINDLEX_PROFILE_FIELDS(BRINDLEX_FIELD_INFO)}};
-
-#undef BRINDLEX_FIELD_INFO
-#undef BRINDLEX_PROFILE_FIELDS
-
-const FieldInfo* FindField(std::string_view name) {
-    for (const FieldInfo& f : kProfileFields) {
-        if (f.name == name) {
-            return &f;
-        }
-    }
-    return nullptr;
 }
 
 bool operator==(const PROFILE& a, const PROFILE& b) {

@@ -45,6 +45,29 @@ constexpr int KinkCellOf(int position) {
 // Age values above 120 are brackets: 120 + the level of the age scale.
 constexpr unsigned kMaxExactAge = 120;
 
+// The level of the age bracket that holds an exact age of 1..120 years: one bracket per
+// ten years, 60 and more in the top one.
+constexpr unsigned AgeBracketLevel(unsigned years) {
+    return years >= 60 ? 7 : 1 + years / 10;
+}
+
+// An attraction nibble holds the answer towards guys in bits 0-1 and towards girls in
+// bits 2-3, each 0 unspecified or 1 + the entry of the attraction list.
+constexpr unsigned AttractionGuys(unsigned nibble) {
+    return nibble & 3u;
+}
+constexpr unsigned AttractionGirls(unsigned nibble) {
+    return (nibble >> 2) & 3u;
+}
+// The list entry that shows one half, -1 (no entry) for an unspecified half.
+constexpr int AttractionEntry(unsigned half) {
+    return static_cast<int>(half & 3u) - 1;
+}
+// The nibble of the two lists' entries; an entry of -1 stores an unspecified half.
+constexpr unsigned AttractionOfEntries(int guys, int girls) {
+    return (static_cast<unsigned>(guys + 1) & 3u) | ((static_cast<unsigned>(girls + 1) & 3u) << 2);
+}
+
 // All fields start at 0 and the custom species name empty. Every field keeps
 // only the low bits of what is stored into it, so no store reaches a neighbour.
 struct PROFILE {
@@ -106,6 +129,9 @@ struct PROFILE {
     // Turns a bracket into its representative exact age and an exact age
     // into its bracket.
     void toggleAgeForm();
+    // The level of the age scale that the age shows: the bracket's own level,
+    // or the level of the bracket that holds an exact age; 0 for no answer.
+    unsigned ageSliderLevel() const;
     // Sets `workType`; indices past the work list store "Other" (25).
     void setWorkType(std::uint8_t index);
 };
@@ -126,9 +152,63 @@ struct FieldInfo {
     unsigned maxValue() const { return (1u << width) - 1u; }
 };
 
-extern const std::array<FieldInfo, 35> kProfileFields;
+// Numeric fields in the order the command-line tool lists them: the answers
+// of the Species and Specifics pages first, then the levels in category order.
+#define BRINDLEX_PROFILE_FIELDS(X) \
+    X(speciesFamily, 5)            \
+    X(speciesIndex, 4)             \
+    X(specificsFlags, 17)          \
+    X(madeOwnSuit, 1)              \
+    X(characterGender, 2)          \
+    X(workType, 5)                 \
+    X(age, 7)                      \
+    X(gamingFlags, 9)              \
+    X(trainedFlags, 21)            \
+    X(furrySite, 1)                \
+    X(ownGender, 2)                \
+    X(compyFlags, 5)               \
+    X(yiffyYiffyPreference, 4)     \
+    X(sexPreference, 4)            \
+    X(includeKinks, 1)             \
+    X(anthroLevel, 3)              \
+    X(realismLevel, 3)             \
+    X(interwebsRpLevel, 3)         \
+    X(fursuitsLevel, 3)            \
+    X(transformationLevel, 3)      \
+    X(hugsLevel, 3)                \
+    X(plushiesLevel, 3)            \
+    X(consLevel, 3)                \
+    X(artLevel, 3)                 \
+    X(writingLevel, 3)             \
+    X(yiffyYiffyLevel, 3)          \
+    X(educationLevel, 3)           \
+    X(furFactorLevel, 3)           \
+    X(livingLevel, 3)              \
+    X(petsLevel, 3)                \
+    X(gamingLevel, 3)              \
+    X(interwebsLevel, 3)           \
+    X(compyLevel, 3)               \
+    X(animeLevel, 3)               \
+    X(sexLevel, 3)
+
+#define BRINDLEX_FIELD_INFO(field, width)                                          \
+    FieldInfo{#field, width, [](const PROFILE& p) -> unsigned { return p.field; }, \
+              [](PROFILE& p, unsigned v) { p.field = v; }},
+
+inline constexpr std::array<FieldInfo, 35> kProfileFields = {
+    {BRINDLEX_PROFILE_FIELDS(BRINDLEX_FIELD_INFO)}};
+
+#undef BRINDLEX_FIELD_INFO
+#undef BRINDLEX_PROFILE_FIELDS
 
 // The field called `name`, or nullptr.
-const FieldInfo* FindField(std::string_view name);
+constexpr const FieldInfo* FindField(std::string_view name) {
+    for (const FieldInfo& f : kProfileFields) {
+        if (f.name == name) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace brindlex

@@ -67,25 +67,4 @@ int KinkByCode(std::string_view code) {
     return -1;
 }
 
-std::string_view CategoryCaption(int category) {
-    if (category < 0 || category >= kCategoryCount) {
-        return {};
-    }
-    if (category < kLevelCategoryCount) {
-        return kCategories[static_cast<std::size_t>(category)].caption;
-    }
-    if (category < kFirstKinkCategory) {
-        return "Specifics";
-    }
-    return kKinks[static_cast<std::size_t>(category - kFirstKinkCategory)].name;
-}
-
-const FieldInfo* LevelFieldOf(int category) {
-    if (category < 0 || category >= kLevelCategoryCount) {
-        return nullptr;
-    }
-    const std::string_view name = kCategories[static_cast<std::size_t>(category)].levelField;
-    return name.empty() ? nullptr : FindField(name);
-}
-
 }  // namespace brindlex

@@ -9,16 +9,6 @@
 
 namespace brindlex {
 
-constexpr int kLevelCategoryCount = 24;  // categories of tabs 0 and 1
-constexpr int kCategoryCount = 121;      // tab 2 adds "Specifics" and one category per kink
-constexpr int kFirstKinkCategory = 25;
-
-// Category index of the first row of each tab.
-inline constexpr std::array<int, 3> kTabFirstCategory = {0, 13, 24};
-inline constexpr std::array<int, 3> kTabRowCount = {13, 11, 97};
-inline constexpr std::array<std::string_view, 3> kTabNames = {"Furryness", "Humanness",
-                                                              "Yiffyness"};
-
 // --- Species ---------------------------------------------------------------
 
 struct SpeciesFamily {
@@ -261,55 +251,5 @@ int KinkByCode(std::string_view code);
 
 // Completes the question "Do you like to ", by kink list position.
 extern const std::array<std::string_view, kKinkCount> kKinkDescriptions;
-
-// --- Categories --------------------------------------------------------------
-
-struct Category {
-    std::string_view caption;
-    std::string_view levelField;  // PROFILE field set by the slider, empty if none
-};
-
-// Categories of tabs 0 and 1, by category index.
-// clang-format off
-inline constexpr std::array<Category, kLevelCategoryCount> kCategories = {{
-    {"Species", ""},                 {"Specifics", ""},
-    {"Anthro Level", "anthroLevel"}, {"Realism", "realismLevel"},
-    {"Interwebs RP", "interwebsRpLevel"}, {"Fursuits", "fursuitsLevel"},
-    {"Transformation", "transformationLevel"}, {"Hugs", "hugsLevel"},
-    {"Plushies", "plushiesLevel"},   {"Cons", "consLevel"},
-    {"Art", "artLevel"},             {"Writing", "writingLevel"},
-    {"YiffyYiffy", "yiffyYiffyLevel"},
-    {"Specifics", ""},  // the age page: the slider picks an age bracket
-    {"Education", "educationLevel"}, {"Work", ""},
-    {"FurFactor", "furFactorLevel"}, {"Living", "livingLevel"},
-    {"Pets", "petsLevel"},           {"Gaming", "gamingLevel"},
-    {"Interwebs", "interwebsLevel"}, {"Compy", "compyLevel"},
-    {"Anime", "animeLevel"},         {"Sex", "sexLevel"},
-}};
-// clang-format on
-
-// Categories whose pages carry more than a level.
-constexpr int kSpeciesCategory = 0;
-constexpr int kTraitCategory = 1;  // "Specifics" of tab "Furryness"
-constexpr int kFursuitsCategory = 5;
-constexpr int kYiffyYiffyCategory = 12;
-constexpr int kAgeCategory = 13;  // "Specifics" of tab "Humanness"
-constexpr int kWorkCategory = 15;
-constexpr int kGamingCategory = 19;
-constexpr int kInterwebsCategory = 20;
-constexpr int kCompyCategory = 21;
-constexpr int kSexCategory = 23;
-constexpr int kKinkSwitchCategory = 24;  // "Specifics" of tab "Yiffyness"
-
-// Help text beside the slider, by category index; lines separated by "\r\n",
-// numbered 6 down to 0, line N describing level N + 1. Empty where a category
-// has none.
-extern const std::array<std::string_view, kLevelCategoryCount> kLevelHelpTexts;
-
-// The caption of any category 0..120 ("Specifics" or the kink's name on tab 2).
-std::string_view CategoryCaption(int category);
-
-// The field that a level category stores its slider level in, or nullptr.
-const FieldInfo* LevelFieldOf(int category);
 
 }  // namespace brindlex

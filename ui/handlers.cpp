@@ -11,7 +11,7 @@
 #include "codec.h"
 #include "controls.h"
 #include "mainform.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 

@@ -22,7 +22,7 @@
 
 #include "codec.h"
 #include "controls.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 

@@ -13,7 +13,7 @@
 
 #include "controls.h"
 #include "mainform.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 

@@ -10,7 +10,7 @@
 
 #include "codec.h"
 #include "mainform.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace {
 

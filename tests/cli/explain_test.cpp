@@ -6,7 +6,7 @@
 #include "codec.h"
 #include "commands.h"
 #include "explain.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 namespace {

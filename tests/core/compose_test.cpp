@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "codec.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 namespace {

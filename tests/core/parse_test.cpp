@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "codec.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 namespace {

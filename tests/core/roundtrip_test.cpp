@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "codec.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 namespace {

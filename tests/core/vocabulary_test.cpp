@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex {
 namespace {

@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "codec.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex::test {
 

@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "driver.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex::test {
 namespace {

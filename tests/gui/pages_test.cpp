@@ -13,7 +13,7 @@
 
 #include "codec.h"
 #include "driver.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTabBar>
 
 #include "driver.h"
-#include "vocabulary.h"
+#include "categories.h"
 
 namespace brindlex::test {
 namespace {
