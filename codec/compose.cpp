@@ -2,7 +2,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include <utility>
 #include "codec.h"
+
 #include "categories.h"
 
 namespace brindlex {
@@ -106,9 +108,9 @@ public:
             Put(kAttractionMarks[(nibble >> 2) & 3u]);
         }
     }
-    template <std::size_t N>
-    void Letters(const std::array<Choice, N>& choices, unsigned flags) {
-        for (std::size_t i = 0; i < N; ++i) {
+    template <unsigned N>
+    void Letters(const Choice* choices, unsigned flags) {
+        for (unsigned i = 0; i < N; ++i) {
             if (((flags >> i) & 1u) != 0) {
                 Put(choices[i].letter);
             }
@@ -155,7 +157,7 @@ void WriteTraits(Writer& w, const PROFILE& p) {
             continue;
         }
         if ((t.bit == kTraitPolymorphBit && p.speciesFamily == kFamilyPolymorph) ||
-            (t.bit == kTraitTaurBit && p.speciesFamily == 4)) {
+            (t.bit == kTraitTaurBit && p.speciesFamily == kFamilyTaur)) {
             continue;  // the family already says it
         }
         w.Put(t.letter);
@@ -163,7 +165,6 @@ void WriteTraits(Writer& w, const PROFILE& p) {
 }
 
 void WriteWork(Writer& w, const PROFILE& p) {
-    w.Tag('W');
     w.Put(kWorkPieces[p.workType]);
     std::uint32_t fields = p.trainedFlags;
     for (int field = 0; fields != 0; ++field, fields >>= 1) {
@@ -175,7 +176,6 @@ void WriteWork(Writer& w, const PROFILE& p) {
 }
 
 void WriteAge(Writer& w, unsigned age) {
-    w.Tag('O');
     if (age == 0) {
         w.Put('#');
     } else if (age <= kMaxExactAge) {
@@ -186,7 +186,6 @@ void WriteAge(Writer& w, unsigned age) {
 }
 
 void WriteKinks(Writer& w, const PROFILE& p) {
-    w.Tag('K');
     for (const KinkToken& token : kKinkTokens) {
         const unsigned byte = p.kinkPrefs[token.cell / 2u];
         const unsigned cell = token.cell % 2u == 0 ? byte & 0x0Fu : byte >> 4;
@@ -201,64 +200,64 @@ void WriteKinks(Writer& w, const PROFILE& p) {
     }
 }
 
+// What follows the tag of category `c`, as its row in the table says; expanded at compile
+// time so that writing a line is straight-line code.
+template <int c>
+void WriteValue(Writer& w, const PROFILE& p) {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    constexpr TokenKind kind = row.token;
+    if constexpr (kind == TokenKind::kLevel) {
+        w.Level(row.level->get(p));
+    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
+        const unsigned level = row.level->get(p);
+        if (row.extra->get(p) != 0 && level >= row.flagMinLevel) {
+            w.Put(row.flagLetters[0]);
+        }
+        w.Level(level);
+    } else if constexpr (kind == TokenKind::kGendered) {
+        w.Put((*row.genderLetters)[row.gender->get(p)]);
+        w.Level(row.level->get(p));
+        w.Attraction(row.extra->get(p));
+    } else if constexpr (kind == TokenKind::kChoices) {
+        const unsigned level = row.level->get(p);
+        const unsigned flags = row.extra->get(p);
+        constexpr unsigned kAll = (1u << row.choiceCount) - 1u;
+        if (level >= row.flagMinLevel && !(row.omitAllChoices && flags == kAll)) {
+            w.Letters<row.choiceCount>(row.choices, flags);
+        }
+        w.Level(level);
+    } else if constexpr (kind == TokenKind::kWork) {
+        WriteWork(w, p);
+    } else if constexpr (kind == TokenKind::kAge) {
+        WriteAge(w, row.field->get(p));
+    } else if constexpr (kind == TokenKind::kKinks) {
+        WriteKinks(w, p);
+    } else {
+        static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
+    }
+}
+
+template <int c>
+void WriteToken(Writer& w, const PROFILE& p) {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    // The kink section is written only when it is switched on.
+    if (row.token != TokenKind::kKinks || row.field->get(p) != 0) {
+        w.Tag(row.tag);
+        WriteValue<c>(w, p);
+    }
+}
+
+template <std::size_t... I>
+void WriteTokens(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
+    (WriteToken<kTokenOrder[I]>(w, p), ...);
+}
+
 // Everything from the anthro digit on.
 char* WriteTail(char* start, const PROFILE& p) {
     Writer w(start);
     w.Put(static_cast<char>('0' + p.anthroLevel));
     WriteTraits(w, p);
-
-    w.Level('V', p.artLevel);
-    w.Level('M', p.consLevel);
-    w.Tag('D');
-    if (p.madeOwnSuit && p.fursuitsLevel >= 5) {
-        w.Put('m');
-    }
-    w.Level(p.fursuitsLevel);
-    w.Level('H', p.hugsLevel);
-    w.Level('I', p.interwebsRpLevel);
-    w.Level('P', p.plushiesLevel);
-    w.Level('R', p.realismLevel);
-    w.Level('T', p.transformationLevel);
-    w.Level('L', p.writingLevel);
-
-    w.Tag('Y');
-    w.Put(kCharacterGenderLetters[p.characterGender]);
-    w.Level(p.yiffyYiffyLevel);
-    w.Attraction(p.yiffyYiffyPreference);
-
-    WriteWork(w, p);
-    WriteAge(w, p.age);
-
-    w.Tag('C');
-    if (p.compyLevel >= 4 && p.compyFlags != 0x1Fu) {
-        w.Letters(kOperatingSystems, p.compyFlags);
-    }
-    w.Level(p.compyLevel);
-    w.Tag('G');
-    if (p.gamingLevel >= 2) {
-        w.Letters(kGames, p.gamingFlags);
-    }
-    w.Level(p.gamingLevel);
-
-    w.Level('E', p.educationLevel);
-    w.Level('F', p.furFactorLevel);
-    w.Level('B', p.livingLevel);
-    w.Tag('N');
-    if (p.interwebsLevel == 7 && p.furrySite) {
-        w.Put('f');
-    }
-    w.Level(p.interwebsLevel);
-    w.Level('J', p.animeLevel);
-    w.Level('A', p.petsLevel);
-
-    w.Tag('S');
-    w.Put(kOwnGenderLetters[p.ownGender]);
-    w.Level(p.sexLevel);
-    w.Attraction(p.sexPreference);
-
-    if (p.includeKinks) {
-        WriteKinks(w, p);
-    }
+    WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>());
     return w.end();
 }
 

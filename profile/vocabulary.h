@@ -22,6 +22,7 @@ struct SpeciesFamily {
 };
 
 constexpr int kFamilyCount = 27;
+constexpr unsigned kFamilyTaur = 4;  // "Centaur"
 constexpr unsigned kFamilyPolymorph = 25;
 constexpr unsigned kFamilyOther = 26;
 
