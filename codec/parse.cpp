@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include <utility>
 #include "codec.h"
+
 #include "categories.h"
 
 namespace brindlex {
@@ -69,26 +71,25 @@ constexpr FamilyTables kFamilyTables = [] {
     return t;
 }();
 
-// Bit masks by character: trait letters, operating-system and game letters.
-struct LetterTables {
-    std::array<std::uint32_t, 256> trait{};
-    std::array<std::uint8_t, 256> os{};
-    std::array<std::uint16_t, 256> game{};
-};
-
-constexpr LetterTables kLetterTables = [] {
-    LetterTables t{};
+// Trait bits by letter.
+constexpr std::array<std::uint32_t, 256> kTraitBits = [] {
+    std::array<std::uint32_t, 256> bits{};
     for (const Trait& trait : kTraits) {
-        t.trait[static_cast<unsigned char>(trait.letter)] = std::uint32_t{1} << trait.bit;
+        bits[static_cast<unsigned char>(trait.letter)] = std::uint32_t{1} << trait.bit;
     }
-    for (std::size_t i = 0; i < kOperatingSystems.size(); ++i) {
-        t.os[static_cast<unsigned char>(kOperatingSystems[i].letter)] =
-            static_cast<std::uint8_t>(1u << i);
+    return bits;
+}();
+
+// Choice bits by letter, for the category `c` whose token carries choice letters.
+template <int c>
+constexpr std::array<std::uint16_t, 256> kChoiceBits = [] {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    std::array<std::uint16_t, 256> bits{};
+    for (unsigned i = 0; i < row.choiceCount; ++i) {
+        bits[static_cast<unsigned char>(row.choices[i].letter)] =
+            static_cast<std::uint16_t>(1u << i);
     }
-    for (std::size_t i = 0; i < kGames.size(); ++i) {
-        t.game[static_cast<unsigned char>(kGames[i].letter)] = static_cast<std::uint16_t>(1u << i);
-    }
-    return t;
+    return bits;
 }();
 
 // Two-letter work codes by [first - 'a'][second - 'a']: the work row, 0 = none.
@@ -336,7 +337,7 @@ std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, PROF
             anthro = std::min(c - '0', 7);  // "8" and "9" are past the top of the scale
             continue;
         }
-        const std::uint32_t bit = kLetterTables.trait[c];
+        const std::uint32_t bit = kTraitBits[c];
         if (bit == 0) {
             break;
         }
@@ -461,132 +462,87 @@ void ReadKinks(std::string_view text, std::size_t pos, PROFILE& r) {
     }
 }
 
+// Where a token reader stops the whole line: at its end, or in the kink section.
+constexpr std::size_t kStop = std::string_view::npos;
+
+// Reads what follows the tag of category `c`, as its row in the table says, and returns the
+// position after it, or kStop.
+template <int c>
+std::size_t ReadToken(std::string_view text, std::size_t pos, PROFILE& r) {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    constexpr TokenKind kind = row.token;
+    if constexpr (kind == TokenKind::kLevel) {
+        const Read level = LevelMarksAt(text, pos);
+        row.level->set(r, level.value);
+        return level.pos;
+    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
+        pos = SkipBlanks(text, pos);
+        if (pos >= text.size()) {
+            return kStop;
+        }
+        if (row.flagLetters.find(text[pos]) != std::string_view::npos) {
+            row.extra->set(r, 1);
+            ++pos;
+        }
+        const Read level = LevelMarksAt(text, pos);
+        row.level->set(r, level.value);
+        return level.pos;
+    } else if constexpr (kind == TokenKind::kGendered) {
+        const Read gender = GenderLetterAt(text, pos);
+        const Read level = LevelMarksAt(text, gender.pos);
+        const Read attraction = AttractionMarksAt(text, level.pos);
+        row.gender->set(r, gender.value);
+        row.level->set(r, level.value);
+        row.extra->set(r, attraction.value);
+        return attraction.pos;
+    } else if constexpr (kind == TokenKind::kChoices) {
+        unsigned flags = row.extra->get(r);
+        pos = ReadChoiceLetters(text, pos, kChoiceBits<c>, flags);
+        row.extra->set(r, flags);
+        if (pos >= text.size()) {
+            return kStop;
+        }
+        const Read level = LevelMarksAt(text, pos);
+        row.level->set(r, level.value);
+        return level.pos;
+    } else if constexpr (kind == TokenKind::kWork) {
+        return ReadWork(text, pos, r);
+    } else if constexpr (kind == TokenKind::kAge) {
+        return ReadAge(text, pos, r);
+    } else if constexpr (kind == TokenKind::kKinks) {
+        row.field->set(r, 1);
+        ReadKinks(text, pos, r);
+        return kStop;
+    } else {
+        static_assert(kind == TokenKind::kLevel, "a token the reader cannot read");
+    }
+}
+
+using TokenReader = std::size_t (*)(std::string_view, std::size_t, PROFILE&);
+
+// The reader of each tag character; nullptr for characters that are passed over.
+template <std::size_t... I>
+constexpr std::array<TokenReader, 256> MakeTokenReaders(std::index_sequence<I...>) {
+    std::array<TokenReader, 256> readers{};
+    ((readers[static_cast<unsigned char>(kCategoryTable[kTokenOrder[I]].tag)] =
+          &ReadToken<kTokenOrder[I]>),
+     ...);
+    return readers;
+}
+
+constexpr std::array<TokenReader, 256> kTokenReaders =
+    MakeTokenReaders(std::make_index_sequence<kTokenOrder.size()>());
+
 // Everything after the specifics group.
 void ReadTags(std::string_view text, std::size_t pos, PROFILE& r) {
-    Read read{};
-    // Reads level marks at `pos`, moving past them.
-    const auto level = [&] {
-        read = LevelMarksAt(text, pos);
-        pos = read.pos;
-        return read.value;
-    };
     while (pos < text.size()) {
         const char tag = text[pos++];
         if (tag == ' ') {
-            continue;  // the common case, kept off the jump table
+            continue;  // the common case, kept off the table
         }
-        switch (tag) {
-            case 'V':
-                r.artLevel = level();
-                break;
-            case 'M':
-                r.consLevel = level();
-                break;
-            case 'H':
-                r.hugsLevel = level();
-                break;
-            case 'I':
-                r.interwebsRpLevel = level();
-                break;
-            case 'P':
-                r.plushiesLevel = level();
-                break;
-            case 'R':
-                r.realismLevel = level();
-                break;
-            case 'T':
-                r.transformationLevel = level();
-                break;
-            case 'L':
-                r.writingLevel = level();
-                break;
-            case 'E':
-                r.educationLevel = level();
-                break;
-            case 'F':
-                r.furFactorLevel = level();
-                break;
-            case 'B':
-                r.livingLevel = level();
-                break;
-            case 'J':
-                r.animeLevel = level();
-                break;
-            case 'A':
-                r.petsLevel = level();
-                break;
-            case 'D':
-                pos = SkipBlanks(text, pos);
-                if (pos >= text.size()) {
-                    return;
-                }
-                if (text[pos] == 'm') {
-                    r.madeOwnSuit = 1;
-                    ++pos;
-                }
-                r.fursuitsLevel = level();
-                break;
-            case 'N':
-                pos = SkipBlanks(text, pos);
-                if (pos >= text.size()) {
-                    return;
-                }
-                if (text[pos] == 'i' || text[pos] == 'f') {
-                    r.furrySite = 1;
-                    ++pos;
-                }
-                r.interwebsLevel = level();
-                break;
-            case 'Y':
-            case 'S': {
-                const Read gender = GenderLetterAt(text, pos);
-                pos = gender.pos;
-                const unsigned value = level();
-                const Read attraction = AttractionMarksAt(text, pos);
-                pos = attraction.pos;
-                if (tag == 'Y') {
-                    r.characterGender = gender.value;
-                    r.yiffyYiffyLevel = value;
-                    r.yiffyYiffyPreference = attraction.value;
-                } else {
-                    r.ownGender = gender.value;
-                    r.sexLevel = value;
-                    r.sexPreference = attraction.value;
-                }
-                break;
-            }
-            case 'W':
-                pos = ReadWork(text, pos, r);
-                break;
-            case 'O':
-                pos = ReadAge(text, pos, r);
-                break;
-            case 'C': {
-                unsigned flags = r.compyFlags;
-                pos = ReadChoiceLetters(text, pos, kLetterTables.os, flags);
-                r.compyFlags = flags;
-                if (pos >= text.size()) {
-                    return;
-                }
-                r.compyLevel = level();
-                break;
-            }
-            case 'G': {
-                unsigned flags = r.gamingFlags;
-                pos = ReadChoiceLetters(text, pos, kLetterTables.game, flags);
-                r.gamingFlags = flags;
-                if (pos >= text.size()) {
-                    return;
-                }
-                r.gamingLevel = level();
-                break;
-            }
-            case 'K':
-                r.includeKinks = 1;
-                ReadKinks(text, pos, r);
-                return;
-            default:
-                break;  // anything else is passed over
+        const TokenReader read = kTokenReaders[static_cast<unsigned char>(tag)];
+        if (read != nullptr) {
+            pos = read(text, pos, r);  // kStop ends the loop
         }
     }
 }
