@@ -1,11 +1,11 @@
-#include "aboutform.h"
+#include "app/aboutform.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "links.h"
+#include "app/links.h"
 
 namespace brindlex {
 

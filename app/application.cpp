@@ -1,7 +1,7 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "mainform.h"
-#include "menucommands.h"
+#include "ui/mainform.h"
+#include "app/menucommands.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace. The pictures live in a static library,
 // whose resource initialiser the linker would drop unless it is called.

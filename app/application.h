@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "profile.h"
-#include "splashform.h"
+#include "profile/profile.h"
+#include "app/splashform.h"
 
 namespace brindlex {
 

@@ -1,5 +1,5 @@
-#include "application.h"
-#include "profile.h"
+#include "app/application.h"
+#include "profile/profile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "menucommands.h"
+#include "app/menucommands.h"
 
 #include <string>
 
@@ -11,11 +11,11 @@
 #include <QPointer>
 #include <QSaveFile>
 
-#include "aboutform.h"
-#include "codec.h"
-#include "dialogs.h"
-#include "links.h"
-#include "mainform.h"
+#include "app/aboutform.h"
+#include "codec/codec.h"
+#include "app/dialogs.h"
+#include "app/links.h"
+#include "ui/mainform.h"
 
 namespace brindlex {
 

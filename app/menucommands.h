@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "profile.h"
+#include "profile/profile.h"
 
 namespace brindlex {
 

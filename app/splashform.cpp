@@ -1,4 +1,4 @@
-#include "splashform.h"
+#include "app/splashform.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

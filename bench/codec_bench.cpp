@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "codec.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 namespace {

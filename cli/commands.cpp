@@ -1,10 +1,10 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <istream>
 #include <ostream>
 
-#include "codec.h"
-#include "profile_json.h"
+#include "codec/codec.h"
+#include "cli/profile_json.h"
 
 namespace brindlex {
 

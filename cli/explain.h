@@ -5,20 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "profile.h"
+#include "profile/profile.h"
 
 namespace brindlex {
-
-struct Explanation {
-    std::string category;  // "Species", "Art", "Trained in", a kink's name ...
-    std::string answer;    // the answer in words
-    std::string code;      // the piece of the normal form that carries it
-};
-
-// The answers of `profile` in the order of the window's tabs and categories.
-// `profile` is normalised first, so that every answer listed is one its code
-// line carries. Unanswered categories are listed only when `all` is set.
-std::vector<Explanation> ExplainProfile(PROFILE& profile, bool all);
 
 // Explains each code line (arguments, or one per line of `in`): a line of
 // "Category: answer" per answer, a blank line between code lines; with `json`

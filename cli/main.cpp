@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "commands.h"
-#include "explain.h"
+#include "cli/commands.h"
+#include "cli/explain.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "profile_json.h"
+#include "cli/profile_json.h"
 
 #include <string>
 

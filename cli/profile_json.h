@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "profile.h"
+#include "profile/profile.h"
 
 namespace brindlex {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "profile.h"
+#include "profile/profile.h"
 
 namespace brindlex {
 

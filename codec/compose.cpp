@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include <utility>
-#include "codec.h"
+#include "codec/codec.h"
 
-#include "categories.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 

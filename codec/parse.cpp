@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include <utility>
-#include "codec.h"
+#include "codec/codec.h"
 
-#include "categories.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 

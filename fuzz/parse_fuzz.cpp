@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "codec.h"
+#include "codec/codec.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "helptexts.h"
-#include "profile.h"
-#include "vocabulary.h"
+#include "profile/helptexts.h"
+#include "profile/profile.h"
+#include "profile/vocabulary.h"
 
 namespace brindlex {
 
@@ -328,12 +328,10 @@ constexpr int kInterwebsCategory = CategoryOfTag('N');
 constexpr int kCompyCategory = CategoryOfTag('C');
 constexpr int kSexCategory = CategoryOfTag('S');
 
-// The category whose token carries `field` (as its level, its second answer or its gender),
-// or -1 when no token does.
-constexpr int CategoryCarrying(const FieldInfo* field) {
+// The category whose token carries the gender kept in `field`, or -1.
+constexpr int CategoryCarryingGender(const FieldInfo* field) {
     for (std::size_t c = 0; c < kCategoryTable.size(); ++c) {
-        const CategoryInfo& row = kCategoryTable[c];
-        if (row.tag != '\0' && (row.field == field || row.extra == field || row.gender == field)) {
+        if (kCategoryTable[c].gender == field) {
             return static_cast<int>(c);
         }
     }

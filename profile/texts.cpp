@@ -1,5 +1,5 @@
 // Texts shown beside the answers: level help texts and kink questions.
-#include "vocabulary.h"
+#include "profile/vocabulary.h"
 
 namespace brindlex {
 

@@ -1,4 +1,4 @@
-#include "vocabulary.h"
+#include "profile/vocabulary.h"
 
 namespace brindlex {
 

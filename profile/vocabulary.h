@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "profile.h"
+#include "profile/profile.h"
 
 namespace brindlex {
 

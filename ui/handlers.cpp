@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "codec.h"
-#include "controls.h"
-#include "mainform.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "ui/controls.h"
+#include "ui/mainform.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 

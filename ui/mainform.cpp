@@ -1,4 +1,4 @@
-#include "mainform.h"
+#include "ui/mainform.h"
 
 #include <algorithm>
 
@@ -20,9 +20,9 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
-#include "codec.h"
-#include "controls.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "ui/controls.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 

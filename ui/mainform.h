@@ -8,8 +8,8 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "dialogunits.h"
-#include "profile.h"
+#include "ui/dialogunits.h"
+#include "profile/profile.h"
 
 class QComboBox;
 class QLabel;

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "controls.h"
-#include "mainform.h"
-#include "categories.h"
+#include "ui/controls.h"
+#include "ui/mainform.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 

@@ -8,9 +8,9 @@
 #include <QTabBar>
 #include <QtGlobal>
 
-#include "codec.h"
-#include "mainform.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "ui/mainform.h"
+#include "profile/categories.h"
 
 namespace {
 

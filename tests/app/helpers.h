@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "mainform.h"
-#include "menucommands.h"
+#include "ui/mainform.h"
+#include "app/menucommands.h"
 
 namespace brindlex::test {
 

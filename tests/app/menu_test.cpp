@@ -12,12 +12,12 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "aboutform.h"
-#include "codec.h"
+#include "app/aboutform.h"
+#include "codec/codec.h"
 #include "helpers.h"
-#include "links.h"
-#include "mainform.h"
-#include "menucommands.h"
+#include "app/links.h"
+#include "ui/mainform.h"
+#include "app/menucommands.h"
 
 namespace brindlex {
 namespace {

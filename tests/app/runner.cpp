@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QtGlobal>
 
-#include "application.h"
+#include "app/application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

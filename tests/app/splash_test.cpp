@@ -10,10 +10,10 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include "application.h"
+#include "app/application.h"
 #include "helpers.h"
-#include "mainform.h"
-#include "splashform.h"
+#include "ui/mainform.h"
+#include "app/splashform.h"
 
 namespace brindlex {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "codec.h"
-#include "commands.h"
-#include "profile_json.h"
+#include "codec/codec.h"
+#include "cli/commands.h"
+#include "cli/profile_json.h"
 
 namespace brindlex {
 namespace {

@@ -3,10 +3,10 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "codec.h"
-#include "commands.h"
-#include "explain.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "cli/commands.h"
+#include "cli/explain.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "codec.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 namespace {

@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "codec.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 namespace {

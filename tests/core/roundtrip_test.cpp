@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "codec.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 namespace {

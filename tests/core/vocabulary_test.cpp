@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "categories.h"
+#include "profile/categories.h"
 
 namespace brindlex {
 namespace {

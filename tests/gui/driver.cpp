@@ -15,8 +15,8 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "codec.h"
-#include "categories.h"
+#include "codec/codec.h"
+#include "profile/categories.h"
 
 namespace brindlex::test {
 

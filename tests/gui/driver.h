@@ -9,8 +9,8 @@
 
 #include <QString>
 
-#include "mainform.h"
-#include "profile.h"
+#include "ui/mainform.h"
+#include "profile/profile.h"
 
 class QCheckBox;
 class QComboBox;

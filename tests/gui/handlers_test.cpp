@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "driver.h"
-#include "categories.h"
+#include "profile/categories.h"
 
 namespace brindlex::test {
 namespace {

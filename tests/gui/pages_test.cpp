@@ -11,9 +11,9 @@
 #include <QSlider>
 #include <QTabBar>
 
-#include "codec.h"
+#include "codec/codec.h"
 #include "driver.h"
-#include "categories.h"
+#include "profile/categories.h"
 
 namespace brindlex::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <QSlider>
 #include <QTest>
 
-#include "codec.h"
+#include "codec/codec.h"
 #include "driver.h"
 
 namespace brindlex::test {

@@ -8,7 +8,7 @@
 #include <QTabBar>
 
 #include "driver.h"
-#include "categories.h"
+#include "profile/categories.h"
 
 namespace brindlex::test {
 namespace {

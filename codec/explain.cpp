@@ -1,0 +1,318 @@
+#include "codec/explain.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "codec/codec.h"
+#include "profile/categories.h"
+
+namespace brindlex {
+
+namespace {
+
+constexpr std::string_view kNoAnswer = "no answer";
+
+// A piece of the normal form, by position.
+struct Piece {
+    std::size_t at = 0;
+    std::size_t size = 0;
+
+    Piece prefix(std::size_t n) const { return {at, std::min(n, size)}; }
+};
+
+// The pieces of a normal-form code line: the head ("2.0F", species, anthro digit, traits),
+// one token per section tag, and the kink tokens by code.
+class CodeTokens {
+public:
+    explicit CodeTokens(std::string_view line) : m_line(line) {
+        // A written name holds no ']', and the family code holds no blank.
+        std::size_t from = 0;
+        const std::size_t bracket = line.find('[');
+        if (bracket != std::string_view::npos && bracket < line.find(' ')) {
+            from = line.find(']', bracket);
+        }
+        const char first[] = {' ', kCategoryTable[static_cast<std::size_t>(kTokenOrder[0])].tag};
+        const std::size_t headEnd =
+            std::min(line.find(std::string_view(first, 2), from), line.size());
+        m_speciesEnd = from != 0 ? from + 1 : line.substr(0, headEnd).find_first_of("01234567", 4);
+        m_headEnd = headEnd;
+
+        const char kinkTag = kCategoryTable[static_cast<std::size_t>(kKinkSwitchCategory)].tag;
+        bool kinks = false;
+        std::size_t pos = headEnd;
+        while (pos < line.size()) {
+            pos = line.find_first_not_of(' ', pos);
+            const std::size_t end = std::min(line.find(' ', pos), line.size());
+            const Piece token{pos, end - pos};
+            if (kinks) {
+                const std::string_view text = line.substr(pos, end - pos);
+                m_kinks[text.substr(0, text.find_first_of("#+-*"))] = token;
+            } else {
+                m_sections[static_cast<unsigned char>(line[pos])] = token;
+                kinks = token.size == 1 && line[pos] == kinkTag;
+            }
+            pos = end;
+        }
+    }
+
+    Piece species() const { return {4, m_speciesEnd - 4}; }
+    Piece anthroDigit() const { return {m_speciesEnd, 1}; }
+    Piece traits() const { return {m_speciesEnd + 1, m_headEnd - m_speciesEnd - 1}; }
+    Piece section(char tag) const { return m_sections[static_cast<unsigned char>(tag)]; }
+    // The part of a section token before its first '/', e.g. "Sm#" of "Sm#/+-".
+    Piece beforeSlash(char tag) const { return section(tag).prefix(slash(tag)); }
+    // The part of a section token from its first '/', e.g. "/+-" of "Sm#/+-".
+    Piece fromSlash(char tag) const {
+        const Piece token = section(tag);
+        const std::size_t at = slash(tag);
+        return at >= token.size ? Piece{} : Piece{token.at + at, token.size - at};
+    }
+    Piece kink(std::string_view code) const {
+        const auto it = m_kinks.find(code);
+        return it == m_kinks.end() ? Piece{} : it->second;
+    }
+
+private:
+    std::size_t slash(char tag) const {
+        const Piece token = section(tag);
+        return std::min(m_line.substr(token.at, token.size).find('/'), token.size);
+    }
+
+    std::string_view m_line;
+    std::size_t m_speciesEnd = 0;
+    std::size_t m_headEnd = 0;
+    std::array<Piece, 256> m_sections{};
+    std::map<std::string_view, Piece> m_kinks;
+};
+
+// The lines of a help text by their number; an unnumbered line continues the line before it.
+std::map<unsigned, std::string> HelpLines(std::string_view text) {
+    std::map<unsigned, std::string> lines;
+    unsigned last = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find("\r\n"), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 2, text.size()));
+        if (line.size() > 4 && line[0] >= '0' && line[0] <= '9' && line.substr(1, 3) == " - ") {
+            last = static_cast<unsigned>(line[0] - '0');
+            lines[last] = std::string(line.substr(4));
+        } else {
+            const std::size_t start = line.find_first_not_of(' ');
+            if (start != std::string_view::npos) {
+                lines[last] += " " + std::string(line.substr(start));
+            }
+        }
+    }
+    return lines;
+}
+
+// A level in words: its help-text line, or its place between the lines the text has.
+std::string LevelInWords(const CategoryInfo& row, unsigned level) {
+    if (level == 0) {
+        return std::string(kNoAnswer);
+    }
+    const auto lines = HelpLines(row.help);
+    const unsigned number = level - 1;
+    if (const auto it = lines.find(number); it != lines.end()) {
+        return it->second;
+    }
+    std::string words = "step " + std::to_string(level) + " of 7";
+    const auto above = lines.upper_bound(number);
+    if (above != lines.begin()) {
+        words += ", above \"" + std::prev(above)->second + "\"";
+    }
+    if (above != lines.end()) {
+        words += words.back() == '"' ? " and below \"" : ", below \"";
+        words += above->second + "\"";
+    }
+    return words;
+}
+
+std::string NamesOfBits(const Choice* choices, unsigned count, unsigned flags) {
+    std::string names;
+    for (unsigned i = 0; i < count; ++i) {
+        if (((flags >> i) & 1u) != 0) {
+            names += (names.empty() ? "" : ", ") + std::string(choices[i].name);
+        }
+    }
+    return names;
+}
+
+std::string AttractionInWords(unsigned nibble) {
+    const auto half = [](unsigned value, const char* who) {
+        const std::string name =
+            value == 0 ? std::string("unspecified") : std::string(kAttractionNames[value - 1]);
+        return who + std::string(": ") + name;
+    };
+    return half(AttractionGuys(nibble), "guys") + ", " + half(AttractionGirls(nibble), "girls");
+}
+
+std::string YesNo(unsigned flag) {
+    return flag ? "yes" : "no";
+}
+
+class Explainer {
+public:
+    Explainer(PROFILE& p, const CodeTokens& tokens, bool all, std::vector<ExplainedAnswer>& list)
+        : m_p(p), m_tokens(tokens), m_all(all), m_list(list) {}
+
+    void run() {
+        for (int c = 0; c < kFirstKinkCategory; ++c) {
+            category(c, kCategoryTable[static_cast<std::size_t>(c)]);
+        }
+        kinks();
+    }
+
+private:
+    void add(int category, bool answered, std::string_view caption, std::string answer,
+             Piece code) {
+        if (!answered && !m_all) {
+            return;
+        }
+        m_list.push_back({category, std::string(caption),
+                          answer.empty() ? std::string(kNoAnswer) : std::move(answer), code.at,
+                          code.size, answered});
+    }
+
+    // The second answer of a row, told by its token's piece.
+    void extra(int c, const CategoryInfo& row, std::string answer, Piece code) {
+        add(c, row.extra->get(m_p) != 0, row.extraName, std::move(answer), code);
+    }
+
+    // The gender that another category's token carries: its tag and letter.
+    Piece genderPiece(const FieldInfo* field) const {
+        const int carrier = CategoryCarryingGender(field);
+        return m_tokens.section(kCategoryTable[static_cast<std::size_t>(carrier)].tag).prefix(2);
+    }
+
+    void category(int c, const CategoryInfo& row) {
+        const unsigned value = row.field->get(m_p);
+        switch (row.page) {
+            case PageKind::kSpecies:
+                species(c, row);
+                return;
+            case PageKind::kTraits:
+                add(c, value != 0, row.name, traits(), m_tokens.traits());
+                extra(c, row, std::string(kCharacterGenders[row.extra->get(m_p)]),
+                      genderPiece(row.extra));
+                return;
+            case PageKind::kAge:
+                age(c, row);
+                extra(c, row, std::string(kOwnGenders[row.extra->get(m_p)]),
+                      genderPiece(row.extra));
+                return;
+            case PageKind::kWork:
+                work(c, row);
+                return;
+            case PageKind::kKinkSwitch:
+                add(c, value != 0, row.name, YesNo(value), m_tokens.section(row.tag));
+                return;
+            default:
+                break;
+        }
+        const Piece code = row.token == TokenKind::kAnthroDigit ? m_tokens.anthroDigit()
+                                                                : m_tokens.beforeSlash(row.tag);
+        add(c, value != 0, row.caption, LevelInWords(row, value), code);
+        switch (row.token) {
+            case TokenKind::kFlaggedLevel:
+                extra(c, row, YesNo(row.extra->get(m_p)), m_tokens.section(row.tag));
+                break;
+            case TokenKind::kChoices:
+                extra(c, row, NamesOfBits(row.choices, row.choiceCount, row.extra->get(m_p)),
+                      m_tokens.section(row.tag));
+                break;
+            case TokenKind::kGendered:
+                extra(c, row, AttractionInWords(row.extra->get(m_p)), m_tokens.fromSlash(row.tag));
+                break;
+            default:
+                break;
+        }
+    }
+
+    void species(int c, const CategoryInfo& row) {
+        const SpeciesFamily& family =
+            kFamilies[std::min<unsigned>(m_p.speciesFamily, kFamilyOther)];
+        std::string answer(family.name);
+        if (m_p.speciesIndex != 0) {
+            answer += ", " + std::string(family.species[m_p.speciesIndex - 1]);
+        } else if (!m_p.customSpeciesName.empty()) {
+            // The name is the longest part of a line: hand it over instead of copying it.
+            std::string name = std::move(m_p.customSpeciesName);
+            name.insert(0, answer + ", ");
+            answer = std::move(name);
+        }
+        add(c, m_p.speciesFamily != 0, row.name, std::move(answer), m_tokens.species());
+    }
+
+    std::string traits() const {
+        std::string names;
+        for (const Trait& t : kTraits) {
+            if (((m_p.specificsFlags >> t.bit) & 1u) != 0) {
+                names += (names.empty() ? "" : ", ") + std::string(t.name);
+            }
+        }
+        return names;
+    }
+
+    void age(int c, const CategoryInfo& row) {
+        const unsigned age = row.field->get(m_p);
+        std::string answer;
+        if (age > kMaxExactAge) {
+            answer = LevelInWords(row, age - kMaxExactAge);
+        } else if (age != 0) {
+            answer = std::to_string(age) + " years";
+        }
+        add(c, age != 0, row.name, std::move(answer), m_tokens.section(row.tag));
+    }
+
+    void work(int c, const CategoryInfo& row) {
+        const unsigned type = row.field->get(m_p);
+        add(c, type != 0, row.name, std::string(kWorkTypes[type].name),
+            m_tokens.beforeSlash(row.tag));
+        std::string fields;
+        const unsigned trained = row.extra->get(m_p);
+        for (int field = 0; field < kTrainedFieldCount; ++field) {
+            if (((trained >> field) & 1u) != 0) {
+                const int work = kTrainedFieldRows[static_cast<std::size_t>(field)];
+                fields += (fields.empty() ? "" : ", ") +
+                          std::string(kWorkTypes[static_cast<std::size_t>(work)].name);
+            }
+        }
+        extra(c, row, std::move(fields), m_tokens.fromSlash(row.tag));
+    }
+
+    void kinks() {
+        if (!m_p.includeKinks && !m_all) {
+            return;
+        }
+        for (int k = 0; k < kKinkCount; ++k) {
+            const Kink& kink = kKinks[static_cast<std::size_t>(k)];
+            const unsigned cell = m_p.kink(k);
+            std::string answer = "role play " + std::string(kKinkAnswerNames[KinkRolePlay(cell)]) +
+                                 ", real life " + std::string(kKinkAnswerNames[KinkRealLife(cell)]);
+            add(kFirstKinkCategory + k, cell != 0, kink.name, std::move(answer),
+                m_tokens.kink(kink.code));
+        }
+    }
+
+    PROFILE& m_p;
+    const CodeTokens& m_tokens;
+    bool m_all;
+    std::vector<ExplainedAnswer>& m_list;
+};
+
+}  // namespace
+
+Explanation ExplainProfile(PROFILE profile, bool all) {
+    Explanation result;
+    result.line = ComposeCode(profile);
+    // Reading back the written line drops what the line does not carry.
+    profile = PROFILE();
+    ParseCode(result.line, profile);
+    const CodeTokens tokens(result.line);
+    Explainer(profile, tokens, all, result.answers).run();
+    return result;
+}
+
+}  // namespace brindlex
