@@ -98,15 +98,15 @@ function(brindlex_description_xml out indent)
 endfunction()
 
 # The description as plain text for a Debian control file's extended description: paragraphs
-# apart by an empty line, list items as "* " lines, no line longer than 72 characters.
-# CPack puts the leading space before each line and the "." on each empty one.
+# apart by an empty line, list items as indented " * " lines, no line longer than 72
+# characters. CPack puts the leading space before each line and the "." on each empty one.
 function(brindlex_description_text out)
     set(result "")
     set(previous "")
     foreach(block IN LISTS BRINDLEX_DESCRIPTION)
         if(block MATCHES "^\\* (.*)$")
             set(kind item)
-            brindlex_wrap(text "${CMAKE_MATCH_1}" 72 "* " "  ")
+            brindlex_wrap(text "${CMAKE_MATCH_1}" 72 " * " "   ")
         else()
             set(kind paragraph)
             brindlex_wrap(text "${block}" 72 "" "")
