@@ -2,7 +2,8 @@
 # Builds the Debian package of the build folder BUILD with CPACK into OUT and reads it back:
 # its name, version and Qt dependencies, every file it must install, the owner and mode of
 # every entry, the changelog's latest version and the reproducible compression of the .gz
-# files. Exits 77 (skipped) where the Debian package tools are missing.
+# files; and where lintian is installed, that it finds no error. Exits 77 (skipped) where
+# the Debian package tools are missing.
 #
 # usage: check_package.sh CPACK BUILD OUT VERSION
 set -eu
@@ -82,6 +83,10 @@ for file in usr/share/man/man1/brindlex.1.gz usr/share/man/man1/brindlex-code.1.
     header=$(od -An -tx1 -j3 -N5 "$root/$file" | tr -d ' \n')
     [ "$header" = 0000000000 ] || fail "/$file carries a name or time stamp: $header"
 done
+
+if command -v lintian >/dev/null 2>&1; then
+    lintian --fail-on error "$deb" || fail "lintian reports errors"
+fi
 
 if [ "$failures" -gt 0 ]; then
     exit 1
