@@ -4,8 +4,10 @@
 # for the fuzz targets.
 set -eu
 
+# dpkg-dev brings dpkg-shlibdeps, which the Debian package needs; groff checks the manual pages.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-nlohmann-json3-dev libcli11-dev fonts-dejavu-core desktop-file-utils appstream"
+nlohmann-json3-dev libcli11-dev fonts-dejavu-core desktop-file-utils appstream dpkg-dev
+groff-base"
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"
 fi
