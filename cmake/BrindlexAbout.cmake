@@ -24,21 +24,11 @@ set(BRINDLEX_DESCRIPTION
 set(BRINDLEX_MAINTAINER "The Brindlex developers <developers@brindlex.org>"
     CACHE STRING "Maintainer named in the Debian package")
 
-# The web addresses come from the one place the program keeps them.
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../app/links.h link_lines REGEX "^inline constexpr char k")
-foreach(line IN LISTS link_lines)
-    if(line MATCHES "kHomePage\\[\\] = \"([^\"]+)\"")
-        set(BRINDLEX_HOME_PAGE "${CMAKE_MATCH_1}")
-    elseif(line MATCHES "kDonatePath\\[\\] = \"([^\"]+)\"")
-        set(donate_path "${CMAKE_MATCH_1}")
-    endif()
-endforeach()
-if(NOT BRINDLEX_HOME_PAGE OR NOT donate_path)
-    message(FATAL_ERROR "app/links.h: kHomePage or kDonatePath not found")
-endif()
-set(BRINDLEX_DONATE_PAGE "${BRINDLEX_HOME_PAGE}${donate_path}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${CMAKE_CURRENT_LIST_DIR}/../app/links.h)
+# The web site: its home page, and the path of the donation page on it. The program takes
+# both from the header that app/links.h.in makes of them.
+set(BRINDLEX_HOME_PAGE "https://brindlex.org")
+set(BRINDLEX_DONATE_PATH "/?page_id=158")
+set(BRINDLEX_DONATE_PAGE "${BRINDLEX_HOME_PAGE}${BRINDLEX_DONATE_PATH}")
 
 # Fills `out` with the words of `text` in lines of at most `width` characters, the first
 # line beginning with `first`, every further one with `rest`; each line ends in a newline.

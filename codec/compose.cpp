@@ -230,7 +230,7 @@ void WriteValue(Writer& w, const PROFILE& p) {
         WriteWork(w, p);
     } else if constexpr (kind == TokenKind::kAge) {
         WriteAge(w, row.field->get(p));
-    } else if constexpr (kind == TokenKind::kKinks) {
+    } else if constexpr (kind == TokenKind::kKinkTokens) {
         WriteKinks(w, p);
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
@@ -241,7 +241,7 @@ template <int c>
 void WriteToken(Writer& w, const PROFILE& p) {
     constexpr const CategoryInfo& row = kCategoryTable[c];
     // The kink section is written only when it is switched on.
-    if (row.token != TokenKind::kKinks || row.field->get(p) != 0) {
+    if (row.token != TokenKind::kKinkTokens || row.field->get(p) != 0) {
         w.Tag(row.tag);
         WriteValue<c>(w, p);
     }

@@ -192,7 +192,7 @@ private:
             case PageKind::kSpecies:
                 species(c, row);
                 return;
-            case PageKind::kTraits:
+            case PageKind::kTraitBoxes:
                 add(c, value != 0, row.name, traits(), m_tokens.traits());
                 extra(c, row, std::string(kCharacterGenders[row.extra->get(m_p)]),
                       genderPiece(row.extra));

@@ -509,7 +509,7 @@ std::size_t ReadToken(std::string_view text, std::size_t pos, PROFILE& r) {
         return ReadWork(text, pos, r);
     } else if constexpr (kind == TokenKind::kAge) {
         return ReadAge(text, pos, r);
-    } else if constexpr (kind == TokenKind::kKinks) {
+    } else if constexpr (kind == TokenKind::kKinkTokens) {
         row.field->set(r, 1);
         ReadKinks(text, pos, r);
         return kStop;

@@ -25,7 +25,7 @@ inline constexpr std::array<std::string_view, 3> kTabNames = {"Furryness", "Huma
 enum class PageKind : std::uint8_t {
     kError,       // no category: only "Error!"
     kSpecies,     // family and species lists, custom name
-    kTraits,      // trait boxes and the character's gender
+    kTraitBoxes,  // trait boxes and the character's gender
     kLevel,       // the slider, with the boxes of some categories
     kPreference,  // the slider and the two attraction lists
     kAge,         // the age bracket slider, the exact age and one's own gender
@@ -40,7 +40,7 @@ enum class LabelSet : std::uint8_t { kNone, kDigits, kWords };
 // How the code line carries a category.
 enum class TokenKind : std::uint8_t {
     kSpecies,       // the family code, the species letter and the custom name
-    kTraits,        // trait letters after the anthro digit
+    kTraitLetters,  // trait letters after the anthro digit
     kAnthroDigit,   // one digit after the species
     kLevel,         // tag, level marks
     kFlaggedLevel,  // tag, a flag letter above some level, level marks
@@ -48,7 +48,7 @@ enum class TokenKind : std::uint8_t {
     kWork,          // tag, work code, "/" and the trained fields
     kAge,           // tag, the exact age in digits or the bracket as level marks
     kChoices,       // tag, choice letters from some level on, level marks
-    kKinks,         // tag, then one token per answered kink
+    kKinkTokens,    // tag, then one token per answered kink
     kNone,          // carried by the token of another category
 };
 
@@ -174,10 +174,10 @@ constexpr std::array<CategoryInfo, kLevelCategoryCount + 1> MakeTable() {
     using L = LabelSet;
     std::array<CategoryInfo, kLevelCategoryCount + 1> t = {{
         Row("Species", 0, P::kSpecies, T::kSpecies, '\0', "Species", "speciesFamily"),
-        WithExtra(
-            WithHelp(Row("Specifics", 0, P::kTraits, T::kTraits, '\0', "Traits", "specificsFlags"),
-                     kTraitHelp),
-            "Character gender", "characterGender"),
+        WithExtra(WithHelp(Row("Specifics", 0, P::kTraitBoxes, T::kTraitLetters, '\0', "Traits",
+                               "specificsFlags"),
+                           kTraitHelp),
+                  "Character gender", "characterGender"),
         Level("Anthro Level", 0, L::kDigits, T::kAnthroDigit, '\0', "anthroLevel"),
         Level("Realism", 0, L::kWords, T::kLevel, 'R', "realismLevel"),
         Level("Interwebs RP", 0, L::kWords, T::kLevel, 'I', "interwebsRpLevel"),
@@ -214,9 +214,9 @@ constexpr std::array<CategoryInfo, kLevelCategoryCount + 1> MakeTable() {
         Level("Anime", 1, L::kWords, T::kLevel, 'J', "animeLevel"),
         Preference("Sex", 1, 'S', "sexLevel", "Sex preference", "sexPreference", "ownGender",
                    kOwnGenderLetters),
-        WithHelp(
-            Row("Specifics", 2, P::kKinkSwitch, T::kKinks, 'K', "Include my kinks", "includeKinks"),
-            "Do you want to show your kinks in your code line?"),
+        WithHelp(Row("Specifics", 2, P::kKinkSwitch, T::kKinkTokens, 'K', "Include my kinks",
+                     "includeKinks"),
+                 "Do you want to show your kinks in your code line?"),
     }};
     for (std::size_t c = 0; c < kLevelHelpTexts.size(); ++c) {
         if (!kLevelHelpTexts[c].empty()) {
@@ -317,8 +317,8 @@ inline constexpr std::array<int, 22> kTokenOrder = {
 
 // Categories whose pages or tokens carry more than a level.
 constexpr int kSpeciesCategory = CategoryOfPage(PageKind::kSpecies);
-constexpr int kTraitCategory = CategoryOfPage(PageKind::kTraits);  // "Specifics" of "Furryness"
-constexpr int kAgeCategory = CategoryOfPage(PageKind::kAge);       // "Specifics" of "Humanness"
+constexpr int kTraitCategory = CategoryOfPage(PageKind::kTraitBoxes);  // "Specifics" of "Furryness"
+constexpr int kAgeCategory = CategoryOfPage(PageKind::kAge);           // "Specifics" of "Humanness"
 constexpr int kWorkCategory = CategoryOfPage(PageKind::kWork);
 constexpr int kKinkSwitchCategory = CategoryOfPage(PageKind::kKinkSwitch);  // of "Yiffyness"
 constexpr int kFursuitsCategory = CategoryOfTag('D');

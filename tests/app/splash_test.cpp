@@ -76,16 +76,16 @@ protected:
             } else if (event->type() == QEvent::Hide) {
                 opacityWhenHidden = form->windowOpacity();
             }
-        } else if (auto* form = qobject_cast<MAINFORM*>(watched)) {
+        } else if (auto* mainForm = qobject_cast<MAINFORM*>(watched)) {
             if (event->type() == QEvent::Show && !mainShown) {
                 mainShown = true;
                 splashHiddenBeforeMainShows = splash && !splash->isVisible();
-                mainProfile = &form->profile();
-                QAction* exitCommand = test::Command(*form, kCommandExit);
+                mainProfile = &mainForm->profile();
+                QAction* exitCommand = test::Command(*mainForm, kCommandExit);
                 if (exitCommand) {
                     QMetaObject::invokeMethod(exitCommand, &QAction::trigger, Qt::QueuedConnection);
                 } else {
-                    QMetaObject::invokeMethod(form, &QDialog::reject, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(mainForm, &QDialog::reject, Qt::QueuedConnection);
                 }
             }
         }
