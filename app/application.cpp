@@ -1,7 +1,7 @@
 #include "app/application.h"
 
-#include "ui/mainform.h"
 #include "app/menucommands.h"
+#include "ui/mainform.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace. The pictures live in a static library,
 // whose resource initialiser the linker would drop unless it is called.
@@ -23,7 +23,8 @@ int APPLICATION::StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause) {
     InstallMenu(mainForm);
 
     SPLASHFORM splash;
-    splash.FadeIn(pause);
+    // The fade keeps to the clock from here on, after the main window has been built.
+    splash.FadeIn(pause ? pause : SPLASHFORM::StepPause(SPLASHFORM::ClockPause()));
     splash.hide();
 
     // How the window was closed does not matter: closing it ends the program.

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "profile/profile.h"
 #include "app/splashform.h"
+#include "profile/profile.h"
 
 namespace brindlex {
 
@@ -17,7 +17,7 @@ public:
 
     // Fades the splash screen in, hides it, and runs the main window on `profile` until the
     // user closes it. Returns the process's exit status.
-    int StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause = SPLASHFORM::Sleep);
+    int StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause = {});
 
     // The program's icon in every size that it ships.
     static QIcon ProgramIcon();

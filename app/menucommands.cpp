@@ -12,9 +12,9 @@
 #include <QSaveFile>
 
 #include "app/aboutform.h"
-#include "codec/codec.h"
 #include "app/dialogs.h"
 #include "app/links.h"
+#include "codec/codec.h"
 #include "ui/mainform.h"
 
 namespace brindlex {

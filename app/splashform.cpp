@@ -1,5 +1,8 @@
 #include "app/splashform.h"
 
+#include <chrono>
+#include <utility>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPainter>
@@ -16,6 +19,22 @@ constexpr int kHeight = 430;
 
 void SPLASHFORM::Sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+std::int64_t SPLASHFORM::SteadyMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+SPLASHFORM::ClockPause::ClockPause(Clock now, Sleeper sleep)
+    : m_now(std::move(now)), m_sleep(std::move(sleep)), m_deadline(m_now()) {}
+
+void SPLASHFORM::ClockPause::operator()(int milliseconds) {
+    m_deadline += milliseconds;
+    const std::int64_t left = m_deadline - m_now();
+    if (left > 0) {
+        m_sleep(static_cast<int>(left));
+    }
 }
 
 SPLASHFORM::SPLASHFORM(QWidget* parent)

@@ -1,6 +1,7 @@
 // The splash screen that fades in before the main window opens.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include <QDialog>
@@ -23,12 +24,30 @@ public:
     using StepPause = std::function<void(int milliseconds)>;
     static void Sleep(int milliseconds);
 
+    // A pause that keeps the steps on the clock: the n-th wait ends n periods after the
+    // pause was made, however long the painting between the waits took. A step that ran
+    // late makes the following waits shorter until the fade is back on time.
+    class ClockPause {
+    public:
+        using Clock = std::function<std::int64_t()>;  // milliseconds, never going back
+        using Sleeper = std::function<void(int milliseconds)>;
+
+        explicit ClockPause(Clock now = SteadyMilliseconds, Sleeper sleep = Sleep);
+        void operator()(int milliseconds);
+
+    private:
+        Clock m_now;
+        Sleeper m_sleep;
+        std::int64_t m_deadline;
+    };
+    static std::int64_t SteadyMilliseconds();
+
     explicit SPLASHFORM(QWidget* parent = nullptr);
 
     // Shows the window fully transparent and fades it in to full opacity, repainting it after
     // every step. User input waits until the fade is over. Where the platform has no
     // per-window opacity the window shows at once, and the steps still take their time.
-    void FadeIn(const StepPause& pause = Sleep);
+    void FadeIn(const StepPause& pause = ClockPause());
 
 protected:
     void paintEvent(QPaintEvent* event) override;

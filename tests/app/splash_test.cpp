@@ -11,9 +11,9 @@
 #include <QPointer>
 
 #include "app/application.h"
+#include "app/splashform.h"
 #include "helpers.h"
 #include "ui/mainform.h"
-#include "app/splashform.h"
 
 namespace brindlex {
 namespace {
@@ -37,6 +37,34 @@ TEST(Splash, FadesInFromTransparentToOpaqueInEvenSteps) {
     EXPECT_FALSE(hiddenDuringFade);
     EXPECT_TRUE(splash.isVisible());
     EXPECT_DOUBLE_EQ(splash.windowOpacity(), 1.0);
+}
+
+TEST(Splash, StepsKeepToTheClockWhateverThePaintingTakes) {
+    // A clock that only moves when the fade paints or sleeps: painting a step takes 3 ms,
+    // and steps 50 and 51 take 25 ms, as on a loaded machine.
+    std::int64_t now = 1000;
+    std::vector<int> sleeps;
+    SPLASHFORM::ClockPause onTime([&now] { return now; },
+                                  [&](int milliseconds) {
+                                      sleeps.push_back(milliseconds);
+                                      now += milliseconds;
+                                  });
+    int step = 0;
+    SPLASHFORM splash;
+    splash.FadeIn([&](int milliseconds) {
+        ++step;
+        now += step == 50 || step == 51 ? 25 : 3;
+        onTime(milliseconds);
+    });
+
+    EXPECT_EQ(step, 255);
+    // The whole fade takes 255 periods of 10 ms, the late steps made up by shorter waits.
+    EXPECT_EQ(now, 1000 + 2550);
+    EXPECT_EQ(sleeps[48], 7);
+    // Steps 50 to 55 find the fade late and do not wait; step 56 is back on time.
+    ASSERT_EQ(sleeps.size(), 249u);
+    EXPECT_EQ(sleeps[49], 5);
+    EXPECT_EQ(sleeps.back(), 7);
 }
 
 TEST(Splash, ShowsItsPictureAtTheTopLeftUnscaled) {
