@@ -1,11 +1,8 @@
 #include "explain.h"
 
 #include <map>
-#include <nlohmann/json.hpp>
-#include <ostream>
 
 #include "codec.h"
-#include "commands.h"
 #include "vocabulary.h"
 
 namespace brindlex {
@@ -288,44 +285,6 @@ std::vector<Explanation> ExplainProfile(PROFILE& profile, bool all) {
     PROFILE carried;
     ParseCode(line, carried);
     return Explainer(carried, CodeTokens(line), all).run();
-}
-
-int RunExplain(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err, bool all, bool json) {
-    int status = kExitOk;
-    bool first = true;
-    ForEachCodeLine(args, in, [&](std::size_t number, std::string_view line) {
-        PROFILE profile;
-        if (!ParseCode(line, profile)) {
-            err << "brindlex-code: line " << number << ": " << RejectionReason(line) << '\n';
-            status = kExitRejectedLine;
-            if (json) {
-                out << '\n';  // keeps one output line per code line
-            }
-            return;
-        }
-        const std::vector<Explanation> list = ExplainProfile(profile, all);
-        if (json) {
-            nlohmann::ordered_json array = nlohmann::ordered_json::array();
-            for (const Explanation& e : list) {
-                nlohmann::ordered_json item;
-                item["category"] = e.category;
-                item["answer"] = e.answer;
-                item["code"] = e.code;
-                array.push_back(std::move(item));
-            }
-            out << array.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
-            return;
-        }
-        if (!first) {
-            out << '\n';  // a blank line between the answers of two code lines
-        }
-        first = false;
-        for (const Explanation& e : list) {
-            out << e.category << ": " << e.answer << '\n';
-        }
-    });
-    return status;
 }
 
 }  // namespace brindlex

@@ -1,7 +1,6 @@
 // A code line told in plain words, with the window's own names and help texts.
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -19,11 +18,5 @@ struct Explanation {
 // `profile` is normalised first, so that every answer listed is one its code
 // line carries. Unanswered categories are listed only when `all` is set.
 std::vector<Explanation> ExplainProfile(PROFILE& profile, bool all);
-
-// Explains each code line (arguments, or one per line of `in`): a line of
-// "Category: answer" per answer, a blank line between code lines; with `json`
-// one JSON array of {category, answer, code} per code line instead.
-int RunExplain(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err, bool all, bool json);
 
 }  // namespace brindlex
