@@ -137,8 +137,12 @@ std::string ReadAll(Input& in) {
 
 }  // namespace
 
+std::string ErrorLine(std::string_view message) {
+    return "brindlex-code: " + std::string(message) + "\n";
+}
+
 void Report(std::ostream& err, std::string_view message) {
-    err << "brindlex-code: " << message << '\n' << std::flush;
+    err << ErrorLine(message) << std::flush;
 }
 
 int RunCompose(Input& in, Output& out, std::ostream& err) {

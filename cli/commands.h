@@ -16,7 +16,10 @@ constexpr int kExitRejectedLine = 1;  // some code line could not be read
 constexpr int kExitBadInput = 2;      // the input cannot be read or is not what the command
                                       // takes, or the output cannot be written
 
-// Writes `message` to `err` as the tool's one line about it.
+// The tool's one line about `message`: "brindlex-code: message\n".
+std::string ErrorLine(std::string_view message);
+
+// Writes ErrorLine(message) to `err`.
 void Report(std::ostream& err, std::string_view message);
 
 // Reads one answers record as JSON and prints its code line.

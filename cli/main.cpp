@@ -56,7 +56,7 @@ int Run(int argc, char** argv) {
     app.footer(kExamples);
     app.require_subcommand(1);
     app.failure_message([](const CLI::App*, const CLI::Error& e) {
-        return "brindlex-code: " + std::string(e.what()) + " (see brindlex-code --help)\n";
+        return brindlex::ErrorLine(std::string(e.what()) + " (see brindlex-code --help)");
     });
 
     std::string file;
