@@ -1,82 +1,205 @@
 #include "cli/commands.h"
 
-#include <istream>
+#include <functional>
+#include <memory>
 #include <ostream>
 
 #include "codec/codec.h"
-#include "cli/profile_json.h"
+#include "codec/explain.h"
+#include "codec/lines.h"
+#include "profile/profile_json.h"
 
 namespace brindlex {
 
 namespace {
 
-constexpr std::string_view kProgram = "brindlex-code: ";
+constexpr std::size_t kBlock = std::size_t{1} << 18;
 
-// Runs `convert` on every code line that ParseCode accepts and prints its
-// result; a rejected line prints an empty line so output stays aligned.
-int ForEachParsedLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                      std::ostream& err, const std::function<void(PROFILE&)>& convert) {
+// The output of a command, gathered into large writes.
+class OutputBuffer {
+public:
+    explicit OutputBuffer(Output& out) : out_(out) { text_.reserve(kBlock); }
+
+    std::string& text() { return text_; }
+
+    void Flush() {
+        if (!text_.empty()) {
+            out_.Write(text_);
+            text_.clear();
+        }
+        if (text_.capacity() > 4 * kBlock) {
+            std::string().swap(text_);  // a long line's room goes back
+            text_.reserve(kBlock);
+        }
+    }
+
+    // Ends a line. A long line that fills the buffer goes out first rather
+    // than being copied into a larger buffer for its line end.
+    void EndLine() {
+        if (text_.size() == text_.capacity() && text_.size() > kBlock) {
+            Flush();
+        }
+        text_ += '\n';
+    }
+
+    void FlushWhenFull() {
+        if (text_.size() >= kBlock) {
+            Flush();
+        }
+    }
+
+private:
+    Output& out_;
+    std::string text_;
+};
+
+// What a line command writes for a code line that ParseCode accepts.
+using LineAction = std::function<void(PROFILE& profile, OutputBuffer& out)>;
+
+// Reads each code line, hands an accepted one to `action` and explains a
+// rejected one, writing `afterRejected` for it. Output waits in a buffer
+// until the buffer is full or more input must be waited for.
+int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
+             std::string_view afterRejected, const LineAction& action) {
+    OutputBuffer buffer(out);
     int status = kExitOk;
-    ForEachCodeLine(args, in, [&](std::size_t number, std::string_view line) {
+    std::size_t number = 0;
+    // `reader` is the input's when the lines come from there.
+    const auto handle = [&](std::string_view line, LineReader* reader) {
+        ++number;
         PROFILE profile;
         if (ParseCode(line, profile)) {
-            convert(profile);
+            if (reader != nullptr) {
+                reader->Release();
+            }
+            action(profile, buffer);
         } else {
-            err << kProgram << "line " << number << ": " << RejectionReason(line) << '\n';
+            const std::string reason = RejectionReason(line);
+            buffer.Flush();  // the output of the lines before comes first
+            Report(err, "line " + std::to_string(number) + ": " + reason);
             status = kExitRejectedLine;
+            buffer.text() += afterRejected;
         }
-        out << '\n';
-    });
+        buffer.FlushWhenFull();
+    };
+    try {
+        try {
+            if (!args.empty()) {
+                for (const std::string& line : args) {
+                    handle(line, nullptr);
+                }
+            } else {
+                LineReader reader([&](char* data, std::size_t size) {
+                    buffer.Flush();  // whoever waits for an answer gets it before we wait
+                    return in.Read(data, size);
+                });
+                std::string_view line;
+                while (reader.Next(line)) {
+                    handle(line, &reader);
+                }
+            }
+        } catch (const InputError& e) {
+            buffer.Flush();
+            Report(err, e.what());
+            return kExitBadInput;
+        }
+        buffer.Flush();
+    } catch (const OutputError& e) {
+        Report(err, e.what());
+        return kExitBadInput;
+    }
     return status;
+}
+
+// One JSON array of {"category", "answer", "code"} objects.
+void AppendExplanationsJson(const Explanation& explanation, std::string& out) {
+    out += '[';
+    for (const ExplainedAnswer& e : explanation.answers) {
+        out += &e == &explanation.answers.front() ? "{\"category\":" : ",{\"category\":";
+        AppendJsonString(e.caption, out);
+        out += ",\"answer\":";
+        AppendJsonString(e.answer, out);
+        out += ",\"code\":";
+        AppendJsonString(explanation.code(e), out);
+        out += '}';
+    }
+    out += ']';
+}
+
+std::string ReadAll(Input& in) {
+    std::string text;
+    const std::unique_ptr<char[]> block(new char[kBlock]);
+    while (const std::size_t count = in.Read(block.get(), kBlock)) {
+        text.append(block.get(), count);
+    }
+    return text;
 }
 
 }  // namespace
 
-void ForEachCodeLine(const std::vector<std::string>& args, std::istream& in,
-                     const std::function<void(std::size_t, std::string_view)>& handle) {
-    if (!args.empty()) {
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            handle(i + 1, args[i]);
-        }
-        return;
-    }
-    std::string line;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        handle(number, line);
-    }
+std::string ErrorLine(std::string_view message) {
+    return "brindlex-code: " + std::string(message) + "\n";
 }
 
-int RunCompose(std::istream& in, std::ostream& out, std::ostream& err) {
-    PROFILE profile;
+void Report(std::ostream& err, std::string_view message) {
+    err << ErrorLine(message) << std::flush;
+}
+
+int RunCompose(Input& in, Output& out, std::ostream& err) {
     try {
-        profile = ProfileFromJson(nlohmann::json::parse(in));
-    } catch (const nlohmann::json::parse_error& e) {
-        err << kProgram << "the input is not JSON: " << e.what() << '\n';
-        return kExitBadInput;
+        PROFILE profile = ProfileFromJsonText(ReadAll(in));
+        out.Write(ComposeCode(profile));
+        out.Write("\n");
+        return kExitOk;
+    } catch (const InputError& e) {
+        Report(err, e.what());
     } catch (const ProfileJsonError& e) {
-        err << kProgram << e.what() << '\n';
-        return kExitBadInput;
+        Report(err, e.what());
+    } catch (const OutputError& e) {
+        Report(err, e.what());
     }
-    out << ComposeCode(profile) << '\n';
-    return kExitOk;
+    return kExitBadInput;
 }
 
-int RunNormalize(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                 std::ostream& err) {
-    return ForEachParsedLine(args, in, out, err,
-                             [&](PROFILE& profile) { out << ComposeCode(profile); });
-}
-
-int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-              std::ostream& err) {
-    return ForEachParsedLine(args, in, out, err, [&](PROFILE& profile) {
-        // A custom name is raw bytes; what is not UTF-8 shows as U+FFFD.
-        out << ProfileToJson(profile).dump(-1, ' ', false,
-                                           nlohmann::json::error_handler_t::replace);
+int RunNormalize(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err) {
+    return RunLines(args, in, out, err, "\n", [](PROFILE& profile, OutputBuffer& buffer) {
+        ComposeCodeInto(profile, buffer.text());
+        buffer.EndLine();
     });
+}
+
+int RunDecode(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err) {
+    return RunLines(args, in, out, err, "\n", [](PROFILE& profile, OutputBuffer& buffer) {
+        // A long name goes out in pieces rather than waiting whole in the buffer.
+        AppendProfileJson(profile, buffer.text(), kBlock,
+                          [&buffer](std::string&) { buffer.Flush(); });
+        buffer.EndLine();
+    });
+}
+
+int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
+               bool all, bool json) {
+    bool first = true;
+    const LineAction tell = [&](PROFILE& profile, OutputBuffer& buffer) {
+        const Explanation list = ExplainProfile(std::move(profile), all);
+        std::string& text = buffer.text();
+        if (json) {
+            AppendExplanationsJson(list, text);
+            text += '\n';
+            return;
+        }
+        if (!first) {
+            text += '\n';  // a blank line between the answers of two code lines
+        }
+        first = false;
+        for (const ExplainedAnswer& e : list.answers) {
+            text += e.caption;
+            text += ": ";
+            text += e.answer;
+            text += '\n';
+        }
+    };
+    return RunLines(args, in, out, err, json ? "\n" : "", tell);
 }
 
 }  // namespace brindlex

@@ -1,34 +1,47 @@
 // The commands of brindlex-code, runnable in-process.
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "cli/io.h"
 
 namespace brindlex {
 
 // Exit statuses of the tool.
 constexpr int kExitOk = 0;
 constexpr int kExitRejectedLine = 1;  // some code line could not be read
-constexpr int kExitBadInput = 2;      // the input is not what the command takes
+constexpr int kExitBadInput = 2;      // the input cannot be read or is not what the command
+                                      // takes, or the output cannot be written
 
-// Calls `handle` with each code line and its 1-based number: the arguments
-// when there are any, else the lines of `in` without their line ending.
-void ForEachCodeLine(const std::vector<std::string>& args, std::istream& in,
-                     const std::function<void(std::size_t, std::string_view)>& handle);
+// The tool's one line about `message`: "brindlex-code: message\n".
+std::string ErrorLine(std::string_view message);
+
+// Writes ErrorLine(message) to `err`.
+void Report(std::ostream& err, std::string_view message);
 
 // Reads one answers record as JSON and prints its code line.
-int RunCompose(std::istream& in, std::ostream& out, std::ostream& err);
+int RunCompose(Input& in, Output& out, std::ostream& err);
+
+// The line commands read the code lines given as arguments or, when there
+// are none, the lines of `in`, and write their output for each in turn. A
+// rejected line is explained on `err`; a read error ends the command after
+// the output of the lines before it.
 
 // Prints the normal form of each code line; a rejected line prints an empty
-// line and is explained on `err`.
-int RunNormalize(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                 std::ostream& err);
+// line.
+int RunNormalize(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err);
 
-// Prints the answers of each code line as one JSON object per line.
-int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-              std::ostream& err);
+// Prints the answers of each code line as one JSON object per line; a
+// rejected line prints an empty line.
+int RunDecode(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err);
+
+// Explains each code line: a line of "Category: answer" per answer, a blank
+// line between code lines; with `json` one JSON array of {category, answer,
+// code} per code line instead, and an empty line for a rejected one.
+int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
+               bool all, bool json);
 
 }  // namespace brindlex

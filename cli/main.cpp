@@ -1,10 +1,16 @@
 // brindlex-code: composes, reads and normalises Brindlex code lines.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <memory>
+#include <new>
+#include <sstream>
 
 #include "cli/commands.h"
-#include "cli/explain.h"
 
 namespace {
 
@@ -22,17 +28,36 @@ constexpr const char* kExamples = R"(Examples:
   brindlex-code explain --json '2.0FCf5 V+'
       prints [{"category":"Species","answer":"Canidae (Dog), Fox","code":"Cf"},...]
 
-Exit status: 0 on success, 1 when a code line could not be read,
-2 when the input or the command line is not usable.)";
+Input lines end at LF, CRLF or a lone CR, and a line's text ends at its first
+0x00 byte, so a file saved by the window reads as its code line.
 
-}  // namespace
+Exit status: 0 on success, 1 when a code line could not be read, 2 when the
+command line or the input is not usable or the output cannot be written; every
+error is one line on standard error.)";
 
-int main(int argc, char** argv) {
+// Runs `command` and makes sure what it wrote has reached standard output.
+template <typename Command>
+int WithStandardOutput(Command command) {
+    brindlex::FdOutput out(STDOUT_FILENO);
+    int status = command(out);
+    if (::close(STDOUT_FILENO) != 0 && errno != EINTR && errno != EBADF &&
+        status != brindlex::kExitBadInput) {
+        brindlex::Report(std::cerr,
+                         std::string("cannot write the output: ") + std::strerror(errno));
+        status = brindlex::kExitBadInput;
+    }
+    return status;
+}
+
+int Run(int argc, char** argv) {
     CLI::App app{
         "Composes, reads and normalises Brindlex code lines, the one-line self-descriptions\n"
         "that begin with \"2.0F\"."};
     app.footer(kExamples);
     app.require_subcommand(1);
+    app.failure_message([](const CLI::App*, const CLI::Error& e) {
+        return brindlex::ErrorLine(std::string(e.what()) + " (see brindlex-code --help)");
+    });
 
     std::string file;
     CLI::App* compose = app.add_subcommand(
@@ -40,16 +65,18 @@ int main(int argc, char** argv) {
         "Read one answers record as a JSON object (from FILE or standard input) and print its "
         "code line. Members are the record's fields (speciesFamily, speciesIndex, "
         "customSpeciesName, specificsFlags, ..., artLevel, ..., sexLevel, and kinkPrefs, an "
-        "array of 96 kink answers 0..15); a member left out is 0.");
-    compose->add_option("FILE", file, "JSON file to read instead of standard input")
-        ->check(CLI::ExistingFile);
+        "array of 96 kink answers 0..15); a member left out is 0. A member given twice, a "
+        "number out of its field's range and a customSpeciesName holding a control character "
+        "are refused.");
+    compose->add_option("FILE", file, "JSON file to read instead of standard input");
 
     std::vector<std::string> lines;
     CLI::App* normalize = app.add_subcommand(
         "normalize",
         "Print each code line as Brindlex writes it. Reads the LINE arguments, or one code line "
-        "per line of standard input; an unreadable line prints an empty line and is explained "
-        "on standard error.");
+        "per line of standard input (a line ends at LF, CRLF or a lone CR, and its text at its "
+        "first 0x00 byte); an unreadable line prints an empty line and is explained on "
+        "standard error.");
     normalize->add_option("LINE", lines, "code lines to read instead of standard input");
 
     CLI::App* decode = app.add_subcommand(
@@ -75,27 +102,60 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int status = app.exit(e);
-        return status == 0 ? 0 : brindlex::kExitBadInput;
-    }
-
-    std::ios::sync_with_stdio(false);
-    if (compose->parsed()) {
-        if (file.empty()) {
-            return brindlex::RunCompose(std::cin, std::cout, std::cerr);
-        }
-        std::ifstream in(file, std::ios::binary);
-        if (!in) {
-            std::cerr << "brindlex-code: cannot open " << file << '\n';
+        std::ostringstream help;
+        if (app.exit(e, help, std::cerr) != 0) {
             return brindlex::kExitBadInput;
         }
-        return brindlex::RunCompose(in, std::cout, std::cerr);
+        return WithStandardOutput([&](brindlex::Output& out) {
+            std::string text = help.str();
+            if (!text.empty() && text.back() != '\n') {
+                text += '\n';
+            }
+            try {
+                out.Write(text);
+                return brindlex::kExitOk;
+            } catch (const brindlex::OutputError& failure) {
+                brindlex::Report(std::cerr, failure.what());
+                return brindlex::kExitBadInput;
+            }
+        });
     }
-    if (normalize->parsed()) {
-        return brindlex::RunNormalize(lines, std::cin, std::cout, std::cerr);
+
+    brindlex::FdInput standardInput(STDIN_FILENO, "the input");
+    if (compose->parsed()) {
+        std::unique_ptr<brindlex::FdInput> fileInput;
+        if (!file.empty()) {
+            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) {
+                brindlex::Report(std::cerr, "cannot open " + file + ": " + std::strerror(errno));
+                return brindlex::kExitBadInput;
+            }
+            fileInput = std::make_unique<brindlex::FdInput>(fd, file);
+        }
+        brindlex::Input& in = fileInput ? *fileInput : standardInput;
+        return WithStandardOutput(
+            [&](brindlex::Output& out) { return brindlex::RunCompose(in, out, std::cerr); });
     }
-    if (decode->parsed()) {
-        return brindlex::RunDecode(lines, std::cin, std::cout, std::cerr);
+    return WithStandardOutput([&](brindlex::Output& out) {
+        if (normalize->parsed()) {
+            return brindlex::RunNormalize(lines, standardInput, out, std::cerr);
+        }
+        if (decode->parsed()) {
+            return brindlex::RunDecode(lines, standardInput, out, std::cerr);
+        }
+        return brindlex::RunExplain(lines, standardInput, out, std::cerr, all, json);
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        brindlex::Report(std::cerr, "out of memory");
+    } catch (const std::exception& e) {
+        brindlex::Report(std::cerr, e.what());
     }
-    return brindlex::RunExplain(lines, std::cin, std::cout, std::cerr, all, json);
+    return brindlex::kExitBadInput;
 }

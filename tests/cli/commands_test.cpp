@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "codec/codec.h"
 #include "cli/commands.h"
-#include "cli/profile_json.h"
+#include "codec/codec.h"
+#include "profile/profile_json.h"
 
 namespace brindlex {
 namespace {
+
+using namespace std::string_literals;
 
 struct Result {
     int status;
@@ -16,20 +24,24 @@ struct Result {
 };
 
 Result Compose(const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
+    std::istringstream text(input);
+    std::ostringstream written;
+    StreamInput in(text);
+    StreamOutput out(written);
     std::ostringstream err;
     const int status = RunCompose(in, out, err);
-    return {status, out.str(), err.str()};
+    return {status, written.str(), err.str()};
 }
 
 template <typename Command>
 Result Lines(Command command, const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
+    std::istringstream text(input);
+    std::ostringstream written;
+    StreamInput in(text);
+    StreamOutput out(written);
     std::ostringstream err;
     const int status = command(args, in, out, err);
-    return {status, out.str(), err.str()};
+    return {status, written.str(), err.str()};
 }
 
 TEST(ComposeCommand, PrintsTheCodeLineOfTheRecord) {
@@ -68,6 +80,14 @@ TEST(ComposeCommand, RejectsWhatIsNotARecord) {
         {R"([1,2])", "object"},
         {R"({"artLevel":)", "not JSON"},
         {"", "not JSON"},
+        {R"({"age":1e400})", "number overflow parsing '1e400'"},
+        {R"({"age":500,"age":30})", "member 'age'"},
+        {R"({"age":30,"age":30})", "member 'age' is given twice"},
+        {R"({"artLevel":1,"customSpeciesName":"a","artLevel":1})", "'artLevel' is given twice"},
+        {R"({"speciesFamily":26,"customSpeciesName":"a\nb"})",
+         "customSpeciesName' holds the control character U+000A"},
+        {R"({"speciesFamily":26,"customSpeciesName":"a\u0000b"})", "U+0000"},
+        {R"({"speciesFamily":26,"customSpeciesName":"\u007f"})", "U+007F"},
     };
     for (const auto& [input, named] : cases) {
         const Result run = Compose(input);
@@ -90,10 +110,11 @@ TEST(ProfileJson, EveryMemberRoundTrips) {
         p.setKink(k, static_cast<unsigned>(k * 7));
     }
     p.customSpeciesName = "Snow Owl";
-    const nlohmann::ordered_json json = ProfileToJson(p);
+    const std::string text = ProfileToJsonText(p);
+    const auto json = nlohmann::ordered_json::parse(text);
     EXPECT_EQ(json.size(), kProfileFields.size() + 2);
     EXPECT_EQ(json.begin().key(), "speciesFamily");
-    EXPECT_EQ(ProfileFromJson(nlohmann::json::parse(json.dump())), p);
+    EXPECT_EQ(ProfileFromJsonText(text), p);
 }
 
 TEST(NormalizeCommand, AlignsOutputWithInputAndExplainsRejections) {
@@ -133,6 +154,171 @@ TEST(DecodeCommand, NamesThatAreNotUtf8ShowReplacementCharacters) {
     ASSERT_EQ(run.status, kExitOk);
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["customSpeciesName"], "K\xEF\xBF\xBDu");
+}
+
+TEST(NormalizeCommand, ReadsEveryLineEndAndSavedFiles) {
+    PROFILE fox;
+    ASSERT_TRUE(ParseCode("2.0FCf5", fox));
+    PROFILE art;
+    ASSERT_TRUE(ParseCode("2.0F? V+", art));
+    const std::string foxLine = ComposeCode(fox);
+    const std::string artLine = ComposeCode(art);
+    // Old Mac line ends, Windows line ends, a 0x00 ending a line's text, and
+    // the file the window saves: the line and one 0x00 byte.
+    const std::string input = "2.0FCf5\r2.0F? V+\r\n2.0FCf5\0 V+\n"s + artLine + "\0"s;
+    const Result run = Lines(RunNormalize, {}, input);
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.out, foxLine + "\n" + artLine + "\n" + foxLine + "\n" + artLine + "\n");
+}
+
+// An input that hands out `chunks` one per read, then fails.
+class ScriptedInput : public Input {
+public:
+    explicit ScriptedInput(std::vector<std::string> chunks) : chunks_(std::move(chunks)) {}
+    std::size_t Read(char* data, std::size_t size) override {
+        if (next_ == chunks_.size()) {
+            throw InputError("cannot read the input: it broke");
+        }
+        const std::string& chunk = chunks_[next_++];
+        EXPECT_LE(chunk.size(), size);
+        chunk.copy(data, size);
+        return chunk.size();
+    }
+    std::size_t reads() const { return next_; }
+
+private:
+    std::vector<std::string> chunks_;
+    std::size_t next_ = 0;
+};
+
+// An output that keeps every write apart.
+class RecordingOutput : public Output {
+public:
+    void Write(std::string_view text) override { writes.emplace_back(text); }
+    std::vector<std::string> writes;
+};
+
+using LineCommand =
+    std::function<int(const std::vector<std::string>&, Input&, Output&, std::ostream&)>;
+
+const std::pair<const char*, LineCommand> kLineCommands[] = {
+    {"normalize", RunNormalize},
+    {"decode", RunDecode},
+    {"explain", [](const std::vector<std::string>& args, Input& in, Output& out,
+                   std::ostream& err) { return RunExplain(args, in, out, err, false, false); }},
+    {"explain --json",
+     [](const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err) {
+         return RunExplain(args, in, out, err, false, true);
+     }},
+};
+
+TEST(LineCommands, AnswerTheLinesBeforeAReadErrorThenReportIt) {
+    for (const auto& [name, command] : kLineCommands) {
+        ScriptedInput in({"2.0F? V+\n2.0FQ\n2.0F? V-"});
+        RecordingOutput out;
+        std::ostringstream err;
+        EXPECT_EQ(command({}, in, out, err), kExitBadInput) << name;
+        // The last line, whose end was never read, may be cut short: it
+        // is not answered.
+        std::ostringstream expected;
+        StreamOutput expectedOut(expected);
+        std::ostringstream ignored;
+        command({"2.0F? V+", "2.0FQ"}, in, expectedOut, ignored);
+        std::string written;
+        for (const std::string& w : out.writes) {
+            written += w;
+        }
+        EXPECT_EQ(written, expected.str()) << name;
+        EXPECT_EQ(err.str(),
+                  "brindlex-code: line 2: unknown family code 'Q'\n"
+                  "brindlex-code: cannot read the input: it broke\n")
+            << name;
+    }
+}
+
+TEST(LineCommands, WriteInLargeBlocksYetBeforeWaitingForInput) {
+    std::string many;
+    for (int i = 0; i < 20000; ++i) {
+        many += "2.0FCf5mw V+++ O25\n";
+    }
+    std::istringstream text(many);
+    StreamInput in(text);
+    RecordingOutput out;
+    std::ostringstream err;
+    EXPECT_EQ(RunNormalize({}, in, out, err), kExitOk);
+    EXPECT_LE(out.writes.size(), 10u);
+
+    // A caller that waits for each answer before it sends the next line.
+    std::vector<std::string> oneByOne(3, "2.0F? V+\n");
+    ScriptedInput slow(oneByOne);
+    RecordingOutput answers;
+    RunDecode({}, slow, answers, err);
+    ASSERT_EQ(answers.writes.size(), 3u);
+    EXPECT_EQ(answers.writes[0], ProfileToJsonText([] {
+                                     PROFILE p;
+                                     p.artLevel = 5;
+                                     return p;
+                                 }()) +
+                                     "\n");
+}
+
+// Runs every command, compose included, on `in` and `out`.
+void ForEveryCommand(
+    const std::function<void(const char*,
+                             const std::function<int(Input&, Output&, std::ostream&)>&)>& check) {
+    check("compose",
+          [](Input& in, Output& out, std::ostream& err) { return RunCompose(in, out, err); });
+    for (const auto& [name, command] : kLineCommands) {
+        check(name, [&command = command](Input& in, Output& out, std::ostream& err) {
+            return command({}, in, out, err);
+        });
+    }
+}
+
+TEST(EveryCommand, ReportsAnInputThatCannotBeReadInOneLine) {
+    // A directory, and a file that opens but fails while being read.
+    for (const char* path : {"/", "/proc/self/mem"}) {
+        ForEveryCommand([&](const char* name, const auto& command) {
+            const int fd = ::open(path, O_RDONLY);
+            ASSERT_GE(fd, 0) << path;
+            FdInput in(fd, path);
+            std::ostringstream written;
+            StreamOutput out(written);
+            std::ostringstream errors;
+            EXPECT_EQ(command(in, out, errors), kExitBadInput) << name << " " << path;
+            EXPECT_EQ(written.str(), "") << name;
+            const std::string err = errors.str();
+            EXPECT_EQ(err.rfind("brindlex-code: cannot read " + std::string(path) + ": ", 0), 0u)
+                << name << ": " << err;
+            EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+            ::close(fd);
+        });
+    }
+}
+
+TEST(EveryCommand, ReportsAnOutputThatCannotBeWritten) {
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ::close(pipeEnds[0]);
+    const auto oldHandler = std::signal(SIGPIPE, SIG_IGN);
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    for (const auto& [fd, reason] :
+         {std::pair{full, "No space left on device"}, std::pair{pipeEnds[1], "Broken pipe"}}) {
+        ForEveryCommand([&, fd = fd, reason = reason](const char* name, const auto& command) {
+            std::istringstream text(std::string(name) == "compose" ? "{}" : "2.0F? V+\n");
+            StreamInput in(text);
+            FdOutput out(fd);
+            std::ostringstream err;
+            EXPECT_EQ(command(in, out, err), kExitBadInput) << name;
+            EXPECT_EQ(err.str(),
+                      "brindlex-code: cannot write the output: " + std::string(reason) + "\n")
+                << name;
+        });
+    }
+    ::close(full);
+    ::close(pipeEnds[1]);
+    std::signal(SIGPIPE, oldHandler);
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "codec/codec.h"
 #include "cli/commands.h"
-#include "cli/explain.h"
+#include "codec/codec.h"
 #include "profile/categories.h"
 
 namespace brindlex {
@@ -17,8 +16,10 @@ constexpr const char* kExample =
 
 std::string Explain(const std::string& line, bool all = false, bool json = false,
                     int* status = nullptr, std::string* err = nullptr) {
-    std::istringstream in;
-    std::ostringstream out;
+    std::istringstream text;
+    std::ostringstream written;
+    StreamInput in(text);
+    StreamOutput out(written);
     std::ostringstream errors;
     const int result = RunExplain({line}, in, out, errors, all, json);
     if (status != nullptr) {
@@ -27,7 +28,7 @@ std::string Explain(const std::string& line, bool all = false, bool json = false
     if (err != nullptr) {
         *err = errors.str();
     }
-    return out.str();
+    return written.str();
 }
 
 // The help-text line for `level` of `category`, without its number.

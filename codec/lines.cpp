@@ -1,0 +1,141 @@
+#include "codec/lines.h"
+
+#include <cstring>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace brindlex {
+
+namespace {
+
+bool IsStop(char c) {
+    return c == '\n' || c == '\r' || c == '\0';
+}
+
+// The first LF, CR or 0x00 in [from, last), or `last`.
+const char* FindStop(const char* from, const char* last) {
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i nul = _mm_setzero_si128();
+    for (; last - from >= 16; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const __m128i stops =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)),
+                         _mm_cmpeq_epi8(bytes, nul));
+        if (const int mask = _mm_movemask_epi8(stops); mask != 0) {
+            return from + __builtin_ctz(static_cast<unsigned>(mask));
+        }
+    }
+#endif
+    while (from < last && !IsStop(*from)) {
+        ++from;
+    }
+    return from;
+}
+
+}  // namespace
+
+std::string_view FirstLine(std::string_view content) {
+    return content.substr(0, content.find_first_of(std::string_view("\n\r\0", 3)));
+}
+
+LineReader::LineReader(Source source, std::size_t blockSize)
+    : source_(std::move(source)),
+      blockSize_(blockSize < 16 ? 16 : blockSize),
+      buffer_(new char[blockSize_]),
+      capacity_(blockSize_) {}
+
+bool LineReader::Next(std::string_view& text) {
+    Release();
+    for (;;) {
+        if (skipLf_ && begin_ < end_) {
+            begin_ += buffer_[begin_] == '\n' ? 1 : 0;
+            skipLf_ = false;
+        }
+        if (!skipLf_ && TakeLine(text)) {
+            return true;
+        }
+        if (ended_) {
+            if (begin_ == end_) {
+                return false;
+            }
+            text = std::string_view(buffer_.get() + begin_, nul_ != kNone ? nul_ : end_ - begin_);
+            begin_ = end_;
+            scanned_ = 0;
+            nul_ = kNone;
+            return true;
+        }
+        Fill();
+    }
+}
+
+// Hands out the line that starts at begin_ when its end has been read.
+bool LineReader::TakeLine(std::string_view& text) {
+    const char* const line = buffer_.get() + begin_;
+    const char* const last = buffer_.get() + end_;
+    const char* stop = FindStop(line + scanned_, last);
+    while (stop != last && *stop == '\0') {
+        if (nul_ == kNone) {
+            nul_ = static_cast<std::size_t>(stop - line);
+        }
+        stop = FindStop(stop + 1, last);
+    }
+    if (stop == last) {
+        scanned_ = end_ - begin_;
+        return false;
+    }
+    std::size_t next = static_cast<std::size_t>(stop - buffer_.get()) + 1;
+    if (*stop == '\r') {
+        if (next < end_) {
+            next += buffer_[next] == '\n' ? 1 : 0;
+        } else {
+            skipLf_ = true;  // the LF, if any, comes with the next read
+        }
+    }
+    text = std::string_view(line, nul_ != kNone ? nul_ : static_cast<std::size_t>(stop - line));
+    begin_ = next;
+    scanned_ = 0;
+    nul_ = kNone;
+    return true;
+}
+
+// Reads more bytes behind those not yet handed out, moving or growing the
+// buffer when there is too little room behind them.
+void LineReader::Fill() {
+    const std::size_t pending = end_ - begin_;
+    if (pending == 0) {
+        begin_ = end_ = 0;
+    } else if (capacity_ - end_ < blockSize_ / 2) {
+        if (pending <= capacity_ / 2) {
+            std::memmove(buffer_.get(), buffer_.get() + begin_, pending);
+        } else {
+            std::unique_ptr<char[]> grown(new char[capacity_ * 2]);
+            std::memcpy(grown.get(), buffer_.get() + begin_, pending);
+            buffer_ = std::move(grown);
+            capacity_ *= 2;
+        }
+        begin_ = 0;
+        end_ = pending;
+    }
+    const std::size_t count = source_(buffer_.get() + end_, capacity_ - end_);
+    ended_ = count == 0;
+    end_ += count;
+}
+
+void LineReader::Release() {
+    if (capacity_ == blockSize_ || end_ - begin_ > blockSize_ / 2) {
+        return;
+    }
+    std::unique_ptr<char[]> block(new char[blockSize_]);
+    std::memcpy(block.get(), buffer_.get() + begin_, end_ - begin_);
+    buffer_ = std::move(block);
+    capacity_ = blockSize_;
+    end_ -= begin_;
+    begin_ = 0;
+}
+
+}  // namespace brindlex

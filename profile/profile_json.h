@@ -1,0 +1,49 @@
+// The answers record as JSON: one object whose members are the record's
+// fields, written and read without any JSON type in sight.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "profile/profile.h"
+
+namespace brindlex {
+
+// A text that is not an answers record. The message is one line that names
+// the member at fault and what it may hold.
+class ProfileJsonError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The record as one line of JSON without blanks: the numeric fields in the
+// order of kProfileFields with `customSpeciesName` after `speciesIndex`, then
+// `kinkPrefs`, the 96 kink answers in kink list order. Bytes of the name that
+// are not UTF-8 are written as U+FFFD, control characters as escapes.
+std::string ProfileToJsonText(const PROFILE& profile);
+
+// Appends ProfileToJsonText(profile) to `out`.
+void AppendProfileJson(const PROFILE& profile, std::string& out);
+
+// As above, but whenever a long name has made `out` longer than `limit`
+// bytes, hands it to `drain`, which is to take its text away and empty it,
+// so that a name of any length needs little more room than itself.
+void AppendProfileJson(const PROFILE& profile, std::string& out, std::size_t limit,
+                       const std::function<void(std::string&)>& drain);
+
+// Appends `text` as a JSON string in quotes, written as ProfileToJsonText
+// writes the name.
+void AppendJsonString(std::string_view text, std::string& out);
+
+// Reads a record from JSON text. Members left out are 0 or empty. Throws
+// ProfileJsonError for text that is not JSON or holds a number JSON cannot
+// hold, for anything but an object, for an unknown or repeated member, a
+// member of the wrong type or a value outside its field's width, and for a
+// name holding a control character (U+0000..U+001F, U+007F), which no code
+// line can carry.
+PROFILE ProfileFromJsonText(std::string_view text);
+
+}  // namespace brindlex

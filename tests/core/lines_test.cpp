@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "codec/codec.h"
+#include "codec/lines.h"
+
+namespace brindlex {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The lines of `input`, read through blocks of `blockSize` bytes from a source
+// that hands out at most `piece` bytes at a time.
+Lines ReadLines(const std::string& input, std::size_t blockSize, std::size_t piece) {
+    std::size_t at = 0;
+    LineReader reader(
+        [&](char* data, std::size_t size) {
+            const std::size_t count = std::min({size, piece, input.size() - at});
+            std::memcpy(data, input.data() + at, count);
+            at += count;
+            return count;
+        },
+        blockSize);
+    Lines lines;
+    std::string_view line;
+    while (reader.Next(line)) {
+        lines.emplace_back(line);
+        reader.Release();
+    }
+    return lines;
+}
+
+TEST(LineReader, EndsLinesAtLfCrlfAndCrAndTextAtNul) {
+    const std::string saved = "2.0FCf5mw V+++" + std::string(1, '\0');
+    const std::string longLine(5000, 'x');
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\n", {"a"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\n\r", {"a", ""}},
+        {"\r\n\r\n", {"", ""}},
+        {std::string("a\0b\nc\0", 6), {"a", "c"}},
+        {std::string("\0\0\r\n\0", 5), {"", ""}},
+        {saved, {"2.0FCf5mw V+++"}},
+        {"a\r" + longLine + "\r\n" + longLine + std::string(1, '\0') + "yz\nb",
+         {"a", longLine, longLine, "b"}},
+    };
+    for (const auto& [input, expected] : cases) {
+        for (const std::size_t piece : {1, 2, 3, 7, 64, 100000}) {
+            for (const std::size_t block : {16, 64, 1 << 18}) {
+                EXPECT_EQ(ReadLines(input, block, piece), expected)
+                    << testing::PrintToString(input) << " piece " << piece << " block " << block;
+            }
+        }
+        EXPECT_EQ(std::string(FirstLine(input)), expected.empty() ? "" : expected.front())
+            << testing::PrintToString(input);
+    }
+}
+
+TEST(LineReader, PassesTheSourcesFailureOnAfterTheLinesBefore) {
+    int reads = 0;
+    LineReader reader([&](char* data, std::size_t) -> std::size_t {
+        if (++reads > 1) {
+            throw std::runtime_error("disk on fire");
+        }
+        std::memcpy(data, "one\ntw", 6);
+        return 6;
+    });
+    std::string_view line;
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line, "one");
+    EXPECT_THROW(reader.Next(line), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace brindlex
