@@ -244,6 +244,8 @@ std::string Range(unsigned maxValue) {
 // between, so that a long name is held no more than twice.
 class RecordReader : public nlohmann::json_sax<nlohmann::json> {
 public:
+    explicit RecordReader(NameCharacters name) : name_(name) {}
+
     PROFILE& profile() { return profile_; }
 
     bool null() override { return NotANumber(); }
@@ -267,7 +269,7 @@ public:
         const auto control = std::find_if(value.begin(), value.end(), [](char c) {
             return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
         });
-        if (control != value.end()) {
+        if (control != value.end() && name_ == NameCharacters::kOneLine) {
             constexpr char kHex[] = "0123456789ABCDEF";
             const auto code = static_cast<unsigned char>(*control);
             throw ProfileJsonError("member '" + member_ + "' holds the control character U+00" +
@@ -381,6 +383,7 @@ private:
     }
 
     PROFILE profile_;
+    NameCharacters name_;
     int depth_ = 0;  // 1 in the record, 2 in its kink array
     std::string member_;
     std::set<std::string> members_;
@@ -410,8 +413,8 @@ void AppendJsonString(std::string_view text, std::string& out) {
     out += '"';
 }
 
-PROFILE ProfileFromJsonText(std::string_view text) {
-    RecordReader reader;
+PROFILE ProfileFromJsonText(std::string_view text, NameCharacters name) {
+    RecordReader reader(name);
     nlohmann::json::sax_parse(text.begin(), text.end(), &reader);
     return std::move(reader.profile());
 }

@@ -43,7 +43,10 @@ void AppendJsonString(std::string_view text, std::string& out);
 // hold, for anything but an object, for an unknown or repeated member, a
 // member of the wrong type or a value outside its field's width, and for a
 // name holding a control character (U+0000..U+001F, U+007F), which no code
-// line can carry.
-PROFILE ProfileFromJsonText(std::string_view text);
+// line can carry, unless `name` is kAny: the window keeps whatever name its
+// fields were given, and takes it back.
+enum class NameCharacters { kOneLine, kAny };
+PROFILE ProfileFromJsonText(std::string_view text,
+                            NameCharacters name = NameCharacters::kOneLine);
 
 }  // namespace brindlex
