@@ -42,6 +42,9 @@ public:
         text_ += '\n';
     }
 
+    // Writes `piece` at once; the buffer must be empty.
+    void Write(std::string_view piece) { out_.Write(piece); }
+
     void FlushWhenFull() {
         if (text_.size() >= kBlock) {
             Flush();
@@ -111,16 +114,19 @@ int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::
     return status;
 }
 
-// One JSON array of {"category", "answer", "code"} objects.
-void AppendExplanationsJson(const Explanation& explanation, std::string& out) {
+// One JSON array of {"category", "answer", "code"} objects. A long name goes out in pieces
+// rather than waiting whole in the buffer.
+void AppendExplanationsJson(const Explanation& explanation, OutputBuffer& buffer) {
+    std::string& out = buffer.text();
+    const auto drain = [&buffer](std::string&) { buffer.Flush(); };
     out += '[';
     for (const ExplainedAnswer& e : explanation.answers) {
         out += &e == &explanation.answers.front() ? "{\"category\":" : ",{\"category\":";
         AppendJsonString(e.caption, out);
         out += ",\"answer\":";
-        AppendJsonString(e.answer, out);
+        AppendJsonString(e.answer, out, kBlock, drain);
         out += ",\"code\":";
-        AppendJsonString(explanation.code(e), out);
+        AppendJsonString(explanation.code(e), out, kBlock, drain);
         out += '}';
     }
     out += ']';
@@ -182,12 +188,12 @@ int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std
     bool first = true;
     const LineAction tell = [&](PROFILE& profile, OutputBuffer& buffer) {
         const Explanation list = ExplainProfile(std::move(profile), all);
-        std::string& text = buffer.text();
         if (json) {
-            AppendExplanationsJson(list, text);
-            text += '\n';
+            AppendExplanationsJson(list, buffer);
+            buffer.EndLine();
             return;
         }
+        std::string& text = buffer.text();
         if (!first) {
             text += '\n';  // a blank line between the answers of two code lines
         }
@@ -195,7 +201,12 @@ int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std
         for (const ExplainedAnswer& e : list.answers) {
             text += e.caption;
             text += ": ";
-            text += e.answer;
+            if (e.answer.size() > kBlock) {
+                buffer.Flush();  // a long name goes out as it is, not copied
+                buffer.Write(e.answer);
+            } else {
+                text += e.answer;
+            }
             text += '\n';
         }
     };

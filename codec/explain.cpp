@@ -57,6 +57,12 @@ public:
     }
 
     Piece species() const { return {4, m_speciesEnd - 4}; }
+    // The custom name with its brackets, empty when the line has none.
+    Piece name() const {
+        const std::size_t open = m_line.substr(0, m_speciesEnd).find('[');
+        return open == std::string_view::npos ? Piece{m_speciesEnd, 0}
+                                              : Piece{open, m_speciesEnd - open};
+    }
     Piece anthroDigit() const { return {m_speciesEnd, 1}; }
     Piece traits() const { return {m_speciesEnd + 1, m_headEnd - m_speciesEnd - 1}; }
     Piece section(char tag) const { return m_sections[static_cast<unsigned char>(tag)]; }
@@ -154,8 +160,9 @@ std::string YesNo(unsigned flag) {
 
 class Explainer {
 public:
-    Explainer(PROFILE& p, const CodeTokens& tokens, bool all, std::vector<ExplainedAnswer>& list)
-        : m_p(p), m_tokens(tokens), m_all(all), m_list(list) {}
+    Explainer(const PROFILE& p, const CodeTokens& tokens, std::string_view bracketedName, bool all,
+              std::vector<ExplainedAnswer>& list)
+        : m_p(p), m_tokens(tokens), m_name(bracketedName), m_all(all), m_list(list) {}
 
     void run() {
         for (int c = 0; c < kFirstKinkCategory; ++c) {
@@ -236,11 +243,11 @@ private:
         std::string answer(family.name);
         if (m_p.speciesIndex != 0) {
             answer += ", " + std::string(family.species[m_p.speciesIndex - 1]);
-        } else if (!m_p.customSpeciesName.empty()) {
-            // The name is the longest part of a line: hand it over instead of copying it.
-            std::string name = std::move(m_p.customSpeciesName);
-            name.insert(0, answer + ", ");
-            answer = std::move(name);
+        } else if (m_name.size() > 2) {
+            const std::string_view name = m_name.substr(1, m_name.size() - 2);
+            answer.reserve(answer.size() + 2 + name.size());
+            answer += ", ";
+            answer += name;
         }
         add(c, m_p.speciesFamily != 0, row.name, std::move(answer), m_tokens.species());
     }
@@ -296,8 +303,9 @@ private:
         }
     }
 
-    PROFILE& m_p;
+    const PROFILE& m_p;
     const CodeTokens& m_tokens;
+    std::string_view m_name;
     bool m_all;
     std::vector<ExplainedAnswer>& m_list;
 };
@@ -307,11 +315,17 @@ private:
 Explanation ExplainProfile(PROFILE profile, bool all) {
     Explanation result;
     result.line = ComposeCode(profile);
-    // Reading back the written line drops what the line does not carry.
-    profile = PROFILE();
-    ParseCode(result.line, profile);
+    profile = PROFILE();  // a long name is held by the line from here on
     const CodeTokens tokens(result.line);
-    Explainer(profile, tokens, all, result.answers).run();
+    // Reading back the written line drops what the line does not carry. The name is read
+    // from the line itself, so the line is read back without it.
+    const Piece name = tokens.name();
+    std::string nameless = result.line.substr(0, name.at);
+    nameless.append(result.line, name.at + name.size, std::string::npos);
+    ParseCode(nameless, profile);
+    Explainer(profile, tokens, std::string_view(result.line).substr(name.at, name.size), all,
+              result.answers)
+        .run();
     return result;
 }
 

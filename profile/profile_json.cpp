@@ -413,6 +413,13 @@ void AppendJsonString(std::string_view text, std::string& out) {
     out += '"';
 }
 
+void AppendJsonString(std::string_view text, std::string& out, std::size_t limit,
+                      const std::function<void(std::string&)>& drain) {
+    out += '"';
+    AppendEscaped(text, out, limit, &drain);
+    out += '"';
+}
+
 PROFILE ProfileFromJsonText(std::string_view text, NameCharacters name) {
     RecordReader reader(name);
     nlohmann::json::sax_parse(text.begin(), text.end(), &reader);

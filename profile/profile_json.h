@@ -37,6 +37,9 @@ void AppendProfileJson(const PROFILE& profile, std::string& out, std::size_t lim
 // Appends `text` as a JSON string in quotes, written as ProfileToJsonText
 // writes the name.
 void AppendJsonString(std::string_view text, std::string& out);
+// As above, draining `out` as AppendProfileJson does.
+void AppendJsonString(std::string_view text, std::string& out, std::size_t limit,
+                      const std::function<void(std::string&)>& drain);
 
 // Reads a record from JSON text. Members left out are 0 or empty. Throws
 // ProfileJsonError for text that is not JSON or holds a number JSON cannot
@@ -46,7 +49,6 @@ void AppendJsonString(std::string_view text, std::string& out);
 // line can carry, unless `name` is kAny: the window keeps whatever name its
 // fields were given, and takes it back.
 enum class NameCharacters { kOneLine, kAny };
-PROFILE ProfileFromJsonText(std::string_view text,
-                            NameCharacters name = NameCharacters::kOneLine);
+PROFILE ProfileFromJsonText(std::string_view text, NameCharacters name = NameCharacters::kOneLine);
 
 }  // namespace brindlex
