@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "categories.h"
 #include "codec.h"
 #include "controls.h"
 #include "mainform.h"
-#include "categories.h"
 
 namespace brindlex {
 
@@ -238,7 +238,8 @@ void MAINFORM::OnCodeLineFocusLost() {
         return;
     }
     refreshingCodeLine = true;
-    DisableWindow();
+    // Held until the page below shows the answers read.
+    const InputPause pause = PauseInput();
     const std::string text = m_codeLine->text().toStdString();
     codeLineEdited = false;
     // A line that cannot be read leaves the record as it was; either way the field then
@@ -252,10 +253,9 @@ void MAINFORM::OnCustomNameFocusLost() {
     if (buildingPage) {
         return;
     }
-    DisableWindow();
+    const InputPause pause = PauseInput();
     m_profile.customSpeciesName = m_customName->text().toStdString();
     RefreshCodeLine();
-    EnableWindow();
 }
 
 void MAINFORM::OnAgeTextChanged() {

@@ -20,9 +20,9 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
+#include "categories.h"
 #include "codec.h"
 #include "controls.h"
-#include "categories.h"
 
 namespace brindlex {
 
@@ -278,7 +278,7 @@ void MAINFORM::LeaveTab(int tab) {
 }
 
 void MAINFORM::FillCategoryList() {
-    DisableWindow();
+    const InputPause pause = PauseInput();
     // Every write of the code line ends within its own handler, so none is under way here.
     Q_ASSERT(!refreshingCodeLine);
     {
@@ -308,8 +308,12 @@ int MAINFORM::CurrentCategoryIndex() const {
     return kTabFirstCategory[static_cast<std::size_t>(tab)] + row;
 }
 
+InputPause MAINFORM::PauseInput() {
+    return InputPause(*this, m_categoryList);
+}
+
 void MAINFORM::BuildPage() {
-    DisableWindow();
+    const InputPause pause = PauseInput();
     Q_ASSERT(!refreshingCodeLine);
     buildingPage = true;
     const int category = CurrentCategoryIndex();
@@ -318,7 +322,6 @@ void MAINFORM::BuildPage() {
         m_customName->hide();
     }
     buildingPage = false;
-    EnableWindow();
 }
 
 void MAINFORM::RefreshCodeLine() {
@@ -327,32 +330,6 @@ void MAINFORM::RefreshCodeLine() {
     // Show the beginning of the line, where the species and the traits are.
     m_codeLine->setCursorPosition(0);
     refreshingCodeLine = false;
-}
-
-void MAINFORM::DisableWindow() {
-    if (testAttribute(Qt::WA_Disabled)) {
-        return;
-    }
-    m_focusBeforeDisable = focusWidget();
-    setEnabled(false);
-}
-
-void MAINFORM::EnableWindow() {
-    if (!testAttribute(Qt::WA_Disabled)) {
-        return;
-    }
-    setEnabled(true);
-    // Qt drops the focus of a disabled window; give it back where the page still allows.
-    QWidget* focus = m_focusBeforeDisable;
-    m_focusBeforeDisable = nullptr;
-    if (focus == nullptr || focus->hasFocus()) {
-        return;
-    }
-    if (focus->isVisibleTo(this) && focus->isEnabled() && focus->focusPolicy() != Qt::NoFocus) {
-        focus->setFocus(Qt::OtherFocusReason);
-    } else {
-        m_categoryList->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include <QDialog>
-#include <QPointer>
 
 #include "dialogunits.h"
+#include "inputpause.h"
 #include "profile.h"
 
 class QComboBox;
@@ -64,6 +64,8 @@ public:
     void FillCategoryList();
     // The category of the selected tab and row, -1 when either is missing.
     int CurrentCategoryIndex() const;
+    // Takes no user input until the returned pause ends; see InputPause.
+    [[nodiscard]] InputPause PauseInput();
 
     PROFILE& profile() const { return m_profile; }
 
@@ -86,8 +88,6 @@ private:
     void CreatePool();
     void OnTabChanged();
     void LeaveTab(int tab);
-    void DisableWindow();
-    void EnableWindow();
     void Place(QWidget* control, int left, int top, int right, int bottom);
     void PlaceList(QComboBox* list, int left, int top, int right, int bottom);
     static void FillList(QComboBox* list, const QStringList& entries, int selection);
@@ -170,8 +170,6 @@ private:
 
     // The tab whose categories the list shows.
     int m_listedTab = -1;
-    // Where the keyboard focus was when the window was disabled.
-    QPointer<QWidget> m_focusBeforeDisable;
 };
 
 }  // namespace brindlex
