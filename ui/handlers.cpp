@@ -43,15 +43,12 @@ void MAINFORM::OnUpdateClicked() {
 }
 
 unsigned MAINFORM::PreferenceValue() const {
-    // Each half is the list entry plus 1, or 0 for a list without a selection.
-    const unsigned guys = static_cast<unsigned>(m_list38->currentIndex() + 1) & 3u;
-    const unsigned girls = static_cast<unsigned>(m_list39->currentIndex() + 1) & 3u;
-    return guys | (girls << 2);
+    return AttractionOfEntries(m_list38->currentIndex(), m_list39->currentIndex());
 }
 
 unsigned MAINFORM::KinkAnswer() const {
-    return MakeKinkCell(static_cast<unsigned>(m_list38->currentIndex()) & 3u,
-                        static_cast<unsigned>(m_list39->currentIndex()) & 3u);
+    return MakeKinkCell(static_cast<unsigned>(m_list38->currentIndex()),
+                        static_cast<unsigned>(m_list39->currentIndex()));
 }
 
 void MAINFORM::OnList38Chosen() {
@@ -218,8 +215,7 @@ void MAINFORM::OnAgeFormSwitched() {
         if (m_profile.age >= 1 && m_profile.age <= kMaxExactAge) {
             m_profile.toggleAgeForm();
         }
-        const unsigned age = m_profile.age;
-        m_slider->setValue(static_cast<int>(age == 0 ? 0 : age - kMaxExactAge));
+        m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
         m_update->setEnabled(true);
     }
     RefreshCodeLine();

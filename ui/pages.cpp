@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "categories.h"
 #include "controls.h"
 #include "mainform.h"
-#include "categories.h"
 
 namespace brindlex {
 
@@ -94,11 +94,6 @@ const QStringList& KinkAnswerNames() {
 
 bool BitSet(unsigned flags, unsigned bit) {
     return ((flags >> bit) & 1u) != 0;
-}
-
-// The level of the age bracket that holds an exact age.
-unsigned BracketLevelOf(unsigned age) {
-    return age >= 60 ? 7 : 1 + age / 10;
 }
 
 }  // namespace
@@ -381,14 +376,14 @@ void MAINFORM::BuildAgePage() {
     if (age >= 1 && age <= kMaxExactAge) {
         exact->setChecked(true);
         // The disabled slider points at the bracket that holds the age.
-        m_slider->setValue(static_cast<int>(BracketLevelOf(age)));
+        m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
         m_slider->setEnabled(false);
         m_update->setEnabled(false);
         m_ageField->setText(QString::number(age));
         m_ageField->setEnabled(true);
     } else {
         exact->setChecked(false);
-        m_slider->setValue(static_cast<int>(age == 0 ? 0 : age - kMaxExactAge));
+        m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
         m_ageField->clear();
         m_ageField->setEnabled(false);
     }
@@ -431,9 +426,9 @@ void MAINFORM::BuildPreferencePage(int category) {
         yiffyYiffy ? m_profile.yiffyYiffyPreference : m_profile.sexPreference;
     const unsigned level = yiffyYiffy ? m_profile.yiffyYiffyLevel : m_profile.sexLevel;
     const bool specified = preference != 0;
-    // Each half stores its list entry plus 1; a half of 0 selects nothing.
-    const int guys = specified ? static_cast<int>(preference & 3u) - 1 : 0;
-    const int girls = specified ? static_cast<int>((preference >> 2) & 3u) - 1 : 0;
+    // An unspecified preference shows the first entries, disabled.
+    const int guys = specified ? AttractionEntry(AttractionGuys(preference)) : 0;
+    const int girls = specified ? AttractionEntry(AttractionGirls(preference)) : 0;
 
     FillList(m_list38, AttractionNames(), guys);
     PlaceList(m_list38, 156, 28, 236, 68);
