@@ -1,7 +1,5 @@
 #include "mainform.h"
 
-#include <algorithm>
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -30,10 +28,6 @@ namespace {
 
 constexpr int kClientWidth = 327;
 constexpr int kClientHeight = 198;
-// The closed field of a drop-down list; the rest of its rectangle is the opened list.
-constexpr int kClosedListHeight = 12;
-// Entries an opened list shows when its rectangle leaves no room below the field.
-constexpr int kEntriesWithoutRoom = 10;
 constexpr int kAdultTab = 2;
 
 // The category captions of each tab, in list order.
@@ -217,6 +211,31 @@ PoolCheckBox* MAINFORM::Box(int id) const {
     return m_boxes.at(static_cast<std::size_t>(id - 21));
 }
 
+QWidget* MAINFORM::PoolControl(int id) const {
+    switch (id) {
+        case 1006:
+            return m_description;
+        case 1013:
+            return m_ageField;
+        case 1018:
+            return m_update;
+        case 16:
+            return m_slider;
+        case 38:
+            return m_list38;
+        case 39:
+            return m_list39;
+        case 40:
+            return m_customName;
+        default:
+            break;
+    }
+    if (id < 21) {
+        return m_statics.at(static_cast<std::size_t>(id - 17));
+    }
+    return Box(id);
+}
+
 void MAINFORM::setAdultTabShown(bool shown) {
     QTabBar* bar = tabBar();
     if (shown) {
@@ -316,12 +335,32 @@ void MAINFORM::BuildPage() {
     const InputPause pause = PauseInput();
     Q_ASSERT(!refreshingCodeLine);
     buildingPage = true;
-    const int category = CurrentCategoryIndex();
-    BuildCategoryPage(category);
-    if (category != 0) {
-        m_customName->hide();
-    }
+    ShowOnly(BuildCategoryPage(CurrentCategoryIndex()));
     buildingPage = false;
+}
+
+PoolSet MAINFORM::BuildCategoryPage(int category) {
+    struct PageBuilder {
+        PageKind page;
+        PoolSet (MAINFORM::*build)(int category);
+    };
+    static constexpr std::array<PageBuilder, 8> kBuilders = {{
+        {PageKind::kSpecies, &MAINFORM::BuildSpeciesPage},
+        {PageKind::kTraits, &MAINFORM::BuildTraitPage},
+        {PageKind::kLevel, &MAINFORM::BuildLevelPage},
+        {PageKind::kPreference, &MAINFORM::BuildPreferencePage},
+        {PageKind::kAge, &MAINFORM::BuildAgePage},
+        {PageKind::kWork, &MAINFORM::BuildWorkPage},
+        {PageKind::kKinkSwitch, &MAINFORM::BuildKinkSwitchPage},
+        {PageKind::kKink, &MAINFORM::BuildKinkPage},
+    }};
+    const PageKind page = CategoryOf(category).page;
+    for (const PageBuilder& builder : kBuilders) {
+        if (builder.page == page) {
+            return (this->*builder.build)(category);
+        }
+    }
+    return BuildErrorPage(category);  // PageKind::kError: no category
 }
 
 void MAINFORM::RefreshCodeLine() {
@@ -330,26 +369,6 @@ void MAINFORM::RefreshCodeLine() {
     // Show the beginning of the line, where the species and the traits are.
     m_codeLine->setCursorPosition(0);
     refreshingCodeLine = false;
-}
-
-void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {
-    control->setGeometry(m_units.rect(left, top, right, bottom));
-    control->raise();
-}
-
-void MAINFORM::PlaceList(QComboBox* list, int left, int top, int right, int bottom) {
-    Place(list, left, top, right, top + kClosedListHeight);
-    const int room = m_units.y(bottom) - m_units.y(top + kClosedListHeight);
-    const int entryHeight = std::max(
-        1, list->count() > 0 ? list->view()->sizeHintForRow(0) : list->fontMetrics().height());
-    const int entries = room / entryHeight;
-    list->setMaxVisibleItems(entries > 0 ? entries : kEntriesWithoutRoom);
-}
-
-void MAINFORM::FillList(QComboBox* list, const QStringList& entries, int selection) {
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(selection >= 0 && selection < entries.size() ? selection : -1);
 }
 
 }  // namespace brindlex

@@ -7,8 +7,10 @@
 
 #include <QDialog>
 
+#include "categories.h"
 #include "dialogunits.h"
 #include "inputpause.h"
+#include "pool.h"
 #include "profile.h"
 
 class QComboBox;
@@ -81,42 +83,46 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class LabelSet { Digits, Words };
-
     // Window and navigation (mainform.cpp).
     void CreateTemplateControls();
     void CreatePool();
     void OnTabChanged();
     void LeaveTab(int tab);
-    void Place(QWidget* control, int left, int top, int right, int bottom);
-    void PlaceList(QComboBox* list, int left, int top, int right, int bottom);
-    static void FillList(QComboBox* list, const QStringList& entries, int selection);
     PoolCheckBox* Box(int id) const;
+    // The control of a PoolSet with the numeric identifier `id`.
+    QWidget* PoolControl(int id) const;
+    // Builds the page of `category` and returns the controls it shows. Every page builder
+    // below takes its category and reads its row of the table of categories.
+    PoolSet BuildCategoryPage(int category);
 
     // Pages (pages.cpp).
-    void BuildCategoryPage(int category);
-    void ShowLevelGroup(bool show, bool showAgeField);
+    void ShowOnly(PoolSet shown);
+    void EnableLevelGroup();
     void PlaceDescription(int left, int top, std::string_view text);
     void PlaceBox31(std::string_view label, int top, int width, int height);
-    void HideBoxes();
-    void HideStatics();
     void ShowGenderList(unsigned selection, std::string_view firstEntry, int left, int top);
     void ApplyLabelSet(LabelSet set);
-    void BuildLevelPage(int category);
-    void ShowGameBoxes();
-    void ShowSystemBoxes();
-    void BuildTraitPage();
-    void BuildKinkSwitchPage();
-    void BuildErrorPage();
-    void BuildSpeciesPage();
-    void ShowSpeciesChoices();
-    void ShowCustomNameBelowSpecies();
+    void Place(QWidget* control, int left, int top, int right, int bottom);
+    void PlaceList(QComboBox* list, int left, int top, int right, int bottom);
+    // Fills a drop-down list, selects an entry, places it and enables or disables it.
+    void SetUpList(QComboBox* list, const QStringList& entries, int selection, UnitRect where,
+                   bool enabled = true);
+    static void FillList(QComboBox* list, const QStringList& entries, int selection);
+    PoolSet BuildLevelPage(int category);
+    void ShowGameBoxes(const CategoryInfo& row);
+    void ShowSystemBoxes(const CategoryInfo& row);
+    PoolSet BuildTraitPage(int category);
+    PoolSet BuildKinkSwitchPage(int category);
+    PoolSet BuildErrorPage(int category);
+    PoolSet BuildSpeciesPage(int category);
+    PoolSet ShowSpeciesChoices();
+    PoolSet ShowCustomNameBelowSpecies();
     void ShowCustomName(int top);
-    void BuildAgePage();
-    void BuildWorkPage();
+    PoolSet BuildAgePage(int category);
+    PoolSet BuildWorkPage(int category);
     void ShowTrainedBox();
-    void BuildPreferencePage(int category);
-    void BuildKinkPage(int category);
+    PoolSet BuildPreferencePage(int category);
+    PoolSet BuildKinkPage(int category);
 
     // Input handlers (handlers.cpp).
     void OnUpdateClicked();

@@ -1,9 +1,10 @@
-// The category pages. A page reads the record only: it shows, places and fills the pool
-// controls it uses and hides the others, so that it depends on nothing but its category
-// and the record.
+// The category pages. A page reads the record only: it places and fills the pool controls
+// it uses and returns them, and BuildPage shows those and hides all the others, so that a
+// page depends on nothing but its category and the record.
 #include <algorithm>
 #include <string>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,46 +12,22 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "categories.h"
 #include "controls.h"
 #include "mainform.h"
+#include "pagehelpers.h"
 
 namespace brindlex {
 
 namespace {
 
-constexpr std::string_view kTraitHelp =
-    "Check off any characteristics your characer has, left check are self explanitory\r\n"
-    "Alt. Ego means that this is you as a furred character\r\n"
-    "Costume char means its a character you like to dress up as this character\r\n"
-    "Picture char means this character is used in artwork\r\n"
-    "RP char means you use this character to Role Play/MUCK\r\n"
-    "Guardian char means that this is your \"guardian spirit\" or totem\r\n"
-    "Story char means that this is a character you use to write in stories";
-
-template <typename Table, typename Name>
-QStringList Names(const Table& table, Name name) {
-    QStringList names;
-    for (const auto& row : table) {
-        names.append(DisplayText(name(row)));
-    }
-    return names;
-}
-
-template <std::size_t N>
-QStringList Names(const std::array<std::string_view, N>& table) {
-    return Names(table, [](std::string_view name) { return name; });
-}
+// The closed field of a drop-down list; the rest of its rectangle is the opened list.
+constexpr int kClosedListHeight = 12;
+// Entries an opened list shows when its rectangle leaves no room below the field.
+constexpr int kEntriesWithoutRoom = 10;
 
 QStringList GenderNames(std::string_view firstEntry) {
-    QStringList names = Names(kOwnGenders);
+    QStringList names = TableNames<kOwnGenders>();
     names.front() = DisplayText(firstEntry);
-    return names;
-}
-
-const QStringList& FamilyNames() {
-    static const QStringList names =
-        Names(kFamilies, [](const SpeciesFamily& family) { return family.name; });
     return names;
 }
 
@@ -70,194 +47,161 @@ const QStringList& SpeciesNames(int family) {
     return names[static_cast<std::size_t>(family)];
 }
 
-const QStringList& WorkNames() {
-    static const QStringList names =
-        Names(kWorkTypes, [](const WorkType& work) { return work.name; });
-    return names;
-}
-
+// The trained fields are the work types of some rows.
 const QStringList& TrainedFieldNames() {
-    static const QStringList names = Names(
-        kTrainedFieldRows, [](int row) { return kWorkTypes[static_cast<std::size_t>(row)].name; });
+    static const QStringList names = [] {
+        QStringList result;
+        for (const int row : kTrainedFieldRows) {
+            result.append(TableNames<kWorkTypes>().at(row));
+        }
+        return result;
+    }();
     return names;
 }
 
-const QStringList& AttractionNames() {
-    static const QStringList names = Names(kAttractionNames);
-    return names;
-}
+// The question of box 31 on the page of each category whose token carries a flag.
+struct FlagQuestion {
+    int category;
+    std::string_view label;
+};
+constexpr std::array<FlagQuestion, 2> kFlagQuestions = {{
+    {kFursuitsCategory, "I made my own suit\r\n(Only applies to lvl 4+)"},
+    {kInterwebsCategory, "Is the site a furry site?\r\n(Only applies to lvl 6)"},
+}};
 
-const QStringList& KinkAnswerNames() {
-    static const QStringList names = Names(kKinkAnswerNames);
-    return names;
-}
-
-bool BitSet(unsigned flags, unsigned bit) {
-    return ((flags >> bit) & 1u) != 0;
+std::string_view FlagQuestionOf(int category) {
+    for (const FlagQuestion& question : kFlagQuestions) {
+        if (question.category == category) {
+            return question.label;
+        }
+    }
+    return {};
 }
 
 }  // namespace
 
-void MAINFORM::BuildCategoryPage(int category) {
-    if (category < 0 || category >= kCategoryCount) {
-        BuildErrorPage();
-    } else if (category == kSpeciesCategory) {
-        BuildSpeciesPage();
-    } else if (category == kTraitCategory) {
-        BuildTraitPage();
-    } else if (category == kYiffyYiffyCategory || category == kSexCategory) {
-        BuildPreferencePage(category);
-    } else if (category == kAgeCategory) {
-        BuildAgePage();
-    } else if (category == kWorkCategory) {
-        BuildWorkPage();
-    } else if (category == kKinkSwitchCategory) {
-        BuildKinkSwitchPage();
-    } else if (category >= kFirstKinkCategory) {
-        BuildKinkPage(category);
-    } else {
-        BuildLevelPage(category);
+// --- Steps shared by the pages ------------------------------------------------------------
+
+void MAINFORM::ShowOnly(PoolSet shown) {
+    for (const int id : kPoolControlIds) {
+        PoolControl(id)->setVisible((shown & PoolBit(id)) != 0);
     }
 }
 
-// --- Steps shared by the pages ------------------------------------------------------------
-
-void MAINFORM::ShowLevelGroup(bool show, bool showAgeField) {
-    m_slider->setVisible(show);
-    m_update->setVisible(show);
-    if (show) {
-        m_slider->setEnabled(true);
-        m_update->setEnabled(true);
-    }
-    m_statics[2]->setVisible(show);
-    m_statics[3]->setVisible(show);
-    m_ageField->setVisible(showAgeField);
+void MAINFORM::EnableLevelGroup() {
+    m_slider->setEnabled(true);
+    m_update->setEnabled(true);
 }
 
 void MAINFORM::PlaceDescription(int left, int top, std::string_view text) {
     Place(m_description, left, top, 313, 161);
     m_description->setPlainText(DisplayText(text));
-    m_description->show();
 }
 
 void MAINFORM::PlaceBox31(std::string_view label, int top, int width, int height) {
     PoolCheckBox* box = Box(31);
     box->setText(DisplayText(label));
     Place(box, 100, top, 100 + width, top + height);
-    box->show();
-}
-
-void MAINFORM::HideBoxes() {
-    for (int id = 21; id <= 37; ++id) {
-        if (id != 31) {
-            Box(id)->hide();
-        }
-    }
-}
-
-void MAINFORM::HideStatics() {
-    for (QLabel* label : m_statics) {
-        label->hide();
-    }
 }
 
 void MAINFORM::ShowGenderList(unsigned selection, std::string_view firstEntry, int left, int top) {
-    m_list38->hide();
-    FillList(m_list38, GenderNames(firstEntry), static_cast<int>(selection));
-    PlaceList(m_list38, left, top, left + 75, top + 50);
-    m_list38->setEnabled(true);
-    m_list38->show();
-    m_list39->hide();
+    SetUpList(m_list38, GenderNames(firstEntry), static_cast<int>(selection),
+              {left, top, left + 75, top + 50});
 }
 
 void MAINFORM::ApplyLabelSet(LabelSet set) {
-    const bool digits = set == LabelSet::Digits;
+    const bool digits = set == LabelSet::kDigits;
     m_statics[0]->setText(digits ? QStringLiteral("6") : QStringLiteral("YES YES YES :D"));
     m_statics[1]->setText(digits ? QStringLiteral("3") : QStringLiteral("Meh..."));
     m_statics[2]->setText(digits ? QStringLiteral("0") : QStringLiteral("NOOOOO!"));
-    m_statics[0]->show();
-    m_statics[1]->show();
+}
+
+void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {
+    control->setGeometry(m_units.rect(left, top, right, bottom));
+    control->raise();
+}
+
+void MAINFORM::PlaceList(QComboBox* list, int left, int top, int right, int bottom) {
+    Place(list, left, top, right, top + kClosedListHeight);
+    const int room = m_units.y(bottom) - m_units.y(top + kClosedListHeight);
+    const int entryHeight = std::max(
+        1, list->count() > 0 ? list->view()->sizeHintForRow(0) : list->fontMetrics().height());
+    const int entries = room / entryHeight;
+    list->setMaxVisibleItems(entries > 0 ? entries : kEntriesWithoutRoom);
+}
+
+void MAINFORM::SetUpList(QComboBox* list, const QStringList& entries, int selection, UnitRect where,
+                         bool enabled) {
+    FillList(list, entries, selection);
+    PlaceList(list, where.left, where.top, where.right, where.bottom);
+    list->setEnabled(enabled);
+}
+
+void MAINFORM::FillList(QComboBox* list, const QStringList& entries, int selection) {
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(selection >= 0 && selection < entries.size() ? selection : -1);
 }
 
 // --- Level pages ------------------------------------------------------------------------
 
-void MAINFORM::BuildLevelPage(int category) {
-    const FieldInfo* level = LevelFieldOf(category);
-    Q_ASSERT(level != nullptr);
+PoolSet MAINFORM::BuildLevelPage(int category) {
+    const CategoryInfo& row = CategoryOf(category);
+    Q_ASSERT(row.level != nullptr);
+    PoolSet shown = kPoolLevelGroup | kPoolUpperLabels | kPoolDescription;
     int descriptionTop = 28;
-    if (category == kFursuitsCategory || category == kInterwebsCategory) {
-        const bool suit = category == kFursuitsCategory;
-        PlaceBox31(suit ? "I made my own suit\r\n(Only applies to lvl 4+)"
-                        : "Is the site a furry site?\r\n(Only applies to lvl 6)",
-                   28, 85, 30);
-        Box(31)->setChecked(suit ? m_profile.madeOwnSuit != 0 : m_profile.furrySite != 0);
-        HideBoxes();
+    if (row.token == TokenKind::kFlaggedLevel) {
+        PlaceBox31(FlagQuestionOf(category), 28, 85, 30);
+        Box(31)->setChecked(row.extra->get(m_profile) != 0);
+        shown |= kPoolBox31;
     } else if (category == kGamingCategory) {
-        ShowGameBoxes();
+        ShowGameBoxes(row);
+        shown |= PoolRange(21, 20 + static_cast<int>(row.choiceCount));
         descriptionTop = 52;
     } else if (category == kCompyCategory) {
-        ShowSystemBoxes();
+        ShowSystemBoxes(row);
+        shown |= PoolRange(32, 31 + static_cast<int>(row.choiceCount));
         descriptionTop = 38;
-    } else {
-        HideBoxes();
-        Box(31)->hide();
     }
 
-    // Anthro Level, Education and Living number their answers; the others use words.
-    const bool digits = category == 2 || category == 14 || category == 17;
-    ApplyLabelSet(digits ? LabelSet::Digits : LabelSet::Words);
-    m_slider->setValue(static_cast<int>(level->get(m_profile)));
-    PlaceDescription(185, descriptionTop, kLevelHelpTexts[static_cast<std::size_t>(category)]);
-    ShowLevelGroup(true, false);
-    m_list38->hide();
-    m_list39->hide();
+    ApplyLabelSet(row.labels);
+    m_slider->setValue(static_cast<int>(row.level->get(m_profile)));
+    PlaceDescription(185, descriptionTop, row.help);
+    EnableLevelGroup();
+    return shown;
 }
 
-void MAINFORM::ShowGameBoxes() {
+void MAINFORM::ShowGameBoxes(const CategoryInfo& row) {
     // Three columns of three, above the description.
     constexpr std::array<int, 3> lefts = {100, 165, 260};
     constexpr std::array<int, 3> rights = {160, 245, 300};
-    for (int i = 0; i < static_cast<int>(kGames.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
         PoolCheckBox* box = Box(21 + i);
         const auto column = static_cast<std::size_t>(i / 3);
         const int top = 22 + 10 * (i % 3);
-        box->setText(DisplayText(kGames[static_cast<std::size_t>(i)].name));
+        box->setText(DisplayText(row.choices[i].name));
         Place(box, lefts[column], top, rights[column], top + 10);
-        box->setChecked(BitSet(m_profile.gamingFlags, static_cast<unsigned>(i)));
-        box->show();
-    }
-    for (int id = 30; id <= 37; ++id) {
-        Box(id)->hide();
+        box->setChecked(BitSet(row.extra->get(m_profile), static_cast<unsigned>(i)));
     }
 }
 
-void MAINFORM::ShowSystemBoxes() {
+void MAINFORM::ShowSystemBoxes(const CategoryInfo& row) {
     constexpr std::array<std::array<int, 2>, 5> columns = {
         {{100, 150}, {150, 185}, {190, 225}, {230, 265}, {270, 305}}};
-    for (int i = 0; i < static_cast<int>(kOperatingSystems.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
         PoolCheckBox* box = Box(32 + i);
         const auto& column = columns[static_cast<std::size_t>(i)];
-        box->setText(DisplayText(kOperatingSystems[static_cast<std::size_t>(i)].name));
+        box->setText(DisplayText(row.choices[i].name));
         Place(box, column[0], 28, column[1], 38);
-        box->setChecked(BitSet(m_profile.compyFlags, static_cast<unsigned>(i)));
-        box->show();
-    }
-    for (int id = 21; id <= 37; ++id) {
-        if (id < 32 || id > 36) {
-            Box(id)->hide();
-        }
+        box->setChecked(BitSet(row.extra->get(m_profile), static_cast<unsigned>(i)));
     }
 }
 
 // --- Pages of check boxes and switches --------------------------------------------------
 
-void MAINFORM::BuildTraitPage() {
+PoolSet MAINFORM::BuildTraitPage(int category) {
     ShowGenderList(m_profile.characterGender, "Polymorph", 240, 22);
-    HideStatics();
-    m_slider->hide();
-    m_update->hide();
-    m_ageField->hide();
-    PlaceDescription(165, 99, kTraitHelp);
+    PlaceDescription(165, 99, CategoryOf(category).help);
 
     // Box 21 + row shows trait row `row`: ten in the first column, "Alter Ego" at the top
     // of the second column and the character kinds below it.
@@ -274,83 +218,62 @@ void MAINFORM::BuildTraitPage() {
             Place(box, 165, 38 + 10 * j, 245, 48 + 10 * j);
         }
         box->setChecked(BitSet(m_profile.specificsFlags, trait.bit));
-        box->show();
     }
+    return kPoolList38 | kPoolDescription | PoolRange(21, 20 + kTraitCount);
 }
 
-void MAINFORM::BuildKinkSwitchPage() {
-    PlaceDescription(185, 28, "Do you want to show your kinks in your code line?");
+PoolSet MAINFORM::BuildKinkSwitchPage(int category) {
+    PlaceDescription(185, 28, CategoryOf(category).help);
     PlaceBox31("Include my kinks", 68, 80, 10);
     Box(31)->setChecked(m_profile.includeKinks != 0);
-    HideBoxes();
-    m_statics[0]->hide();
-    m_statics[1]->hide();
-    ShowLevelGroup(false, false);
-    m_list38->hide();
-    m_list39->hide();
+    return kPoolDescription | kPoolBox31;
 }
 
-void MAINFORM::BuildErrorPage() {
+PoolSet MAINFORM::BuildErrorPage(int /*category*/) {
     PlaceDescription(185, 28, "Error!");
-    HideBoxes();
-    Box(31)->hide();
-    m_statics[0]->hide();
-    m_statics[1]->hide();
-    ShowLevelGroup(false, false);
-    m_list38->hide();
-    m_list39->hide();
+    return kPoolDescription;
 }
 
 // --- Species ----------------------------------------------------------------------------
 
-void MAINFORM::BuildSpeciesPage() {
-    m_description->hide();
-    HideStatics();
-    m_slider->hide();
-    m_update->hide();
-    m_ageField->hide();
-
-    FillList(m_list38, FamilyNames(), static_cast<int>(m_profile.speciesFamily));
-    PlaceList(m_list38, 150, 28, 270, 88);
-    m_list38->setEnabled(true);
-    m_list38->show();
-    HideBoxes();
-    Box(31)->hide();
-
-    ShowSpeciesChoices();
+PoolSet MAINFORM::BuildSpeciesPage(int /*category*/) {
+    SetUpList(m_list38, TableNames<kFamilies>(), static_cast<int>(m_profile.speciesFamily),
+              {150, 28, 270, 88});
+    const PoolSet shown = kPoolList38 | ShowSpeciesChoices();
     RefreshCodeLine();
+    return shown;
 }
 
-void MAINFORM::ShowSpeciesChoices() {
+PoolSet MAINFORM::ShowSpeciesChoices() {
     const int family = m_list38->currentIndex();
     if (family >= 1 && family < static_cast<int>(kFamilyPolymorph)) {
         m_customName->hide();
         const QStringList& names = SpeciesNames(family);
         const int index = static_cast<int>(m_profile.speciesIndex);
         // Past the last species stands "Other".
-        FillList(m_list39, names,
-                 index == 0 ? -1 : std::min(index - 1, static_cast<int>(names.size()) - 1));
-        PlaceList(m_list39, 150, 90, 270, 150);
-        m_list39->setEnabled(true);
+        SetUpList(m_list39, names,
+                  index == 0 ? -1 : std::min(index - 1, static_cast<int>(names.size()) - 1),
+                  {150, 90, 270, 150});
         m_list39->show();
-        ShowCustomNameBelowSpecies();
-        return;
+        return kPoolList39 | ShowCustomNameBelowSpecies();
     }
     m_list39->hide();
     if (family == static_cast<int>(kFamilyPolymorph) || family == static_cast<int>(kFamilyOther)) {
         ShowCustomName(90);
-    } else {
-        m_customName->hide();
+        return kPoolCustomName;
     }
+    m_customName->hide();
+    return 0;
 }
 
-void MAINFORM::ShowCustomNameBelowSpecies() {
+PoolSet MAINFORM::ShowCustomNameBelowSpecies() {
     const int last = m_list39->count() - 1;
     if (last >= 0 && m_list39->currentIndex() == last) {
         ShowCustomName(150);
-    } else {
-        m_customName->hide();
+        return kPoolCustomName;
     }
+    m_customName->hide();
+    return 0;
 }
 
 void MAINFORM::ShowCustomName(int top) {
@@ -362,56 +285,41 @@ void MAINFORM::ShowCustomName(int top) {
 
 // --- Age, work, preferences and kinks -----------------------------------------------------
 
-void MAINFORM::BuildAgePage() {
-    ApplyLabelSet(LabelSet::Digits);
+PoolSet MAINFORM::BuildAgePage(int category) {
+    const CategoryInfo& row = CategoryOf(category);
+    ApplyLabelSet(row.labels);
     settingAgeText = true;
     PlaceBox31("Specify Actual Age", 40, 50, 20);
-    HideBoxes();
     ShowGenderList(m_profile.ownGender, "Unspecify", 100, 28);
-    PlaceDescription(185, 28, kLevelHelpTexts[kAgeCategory]);
-    ShowLevelGroup(true, true);
+    PlaceDescription(185, 28, row.help);
+    EnableLevelGroup();
 
     const unsigned age = m_profile.age;
-    PoolCheckBox* exact = Box(31);
-    if (age >= 1 && age <= kMaxExactAge) {
-        exact->setChecked(true);
-        // The disabled slider points at the bracket that holds the age.
-        m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
+    // The slider points at the bracket of an exact age too, disabled.
+    m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
+    const bool exact = age >= 1 && age <= kMaxExactAge;
+    Box(31)->setChecked(exact);
+    if (exact) {
         m_slider->setEnabled(false);
         m_update->setEnabled(false);
         m_ageField->setText(QString::number(age));
-        m_ageField->setEnabled(true);
     } else {
-        exact->setChecked(false);
-        m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
         m_ageField->clear();
-        m_ageField->setEnabled(false);
     }
+    m_ageField->setEnabled(exact);
     settingAgeText = false;
+    return kPoolUpperLabels | kPoolBox31 | kPoolList38 | kPoolDescription | kPoolLevelGroup |
+           kPoolAgeField;
 }
 
-void MAINFORM::BuildWorkPage() {
-    FillList(m_list38, WorkNames(), static_cast<int>(m_profile.workType));
-    PlaceList(m_list38, 100, 28, 200, 88);
-    m_list38->setEnabled(true);
-    m_list38->show();
-
-    FillList(m_list39, TrainedFieldNames(), 0);
-    PlaceList(m_list39, 100, 85, 200, 95);
-    m_list39->setEnabled(true);
-    m_list39->show();
-
-    PoolCheckBox* trained = Box(31);
-    trained->setText(QStringLiteral("I am trained in this field"));
-    Place(trained, 100, 140, 200, 150);
-    trained->show();
-    HideBoxes();
-    PlaceDescription(210, 28, "What is your current employment type and what are you trained in?");
-    HideStatics();
-    m_slider->hide();
-    m_update->hide();
-    m_ageField->hide();
+PoolSet MAINFORM::BuildWorkPage(int category) {
+    SetUpList(m_list38, TableNames<kWorkTypes>(), static_cast<int>(m_profile.workType),
+              {100, 28, 200, 88});
+    SetUpList(m_list39, TrainedFieldNames(), 0, {100, 85, 200, 95});
+    PlaceBox31("I am trained in this field", 140, 100, 10);
+    PlaceDescription(210, 28, CategoryOf(category).help);
     ShowTrainedBox();
+    return kPoolList38 | kPoolList39 | kPoolBox31 | kPoolDescription;
 }
 
 void MAINFORM::ShowTrainedBox() {
@@ -420,57 +328,40 @@ void MAINFORM::ShowTrainedBox() {
                         BitSet(m_profile.trainedFlags, static_cast<unsigned>(field)));
 }
 
-void MAINFORM::BuildPreferencePage(int category) {
-    const bool yiffyYiffy = category == kYiffyYiffyCategory;
-    const unsigned preference =
-        yiffyYiffy ? m_profile.yiffyYiffyPreference : m_profile.sexPreference;
-    const unsigned level = yiffyYiffy ? m_profile.yiffyYiffyLevel : m_profile.sexLevel;
+PoolSet MAINFORM::BuildPreferencePage(int category) {
+    const CategoryInfo& row = CategoryOf(category);
+    const unsigned preference = row.extra->get(m_profile);
     const bool specified = preference != 0;
     // An unspecified preference shows the first entries, disabled.
     const int guys = specified ? AttractionEntry(AttractionGuys(preference)) : 0;
     const int girls = specified ? AttractionEntry(AttractionGirls(preference)) : 0;
 
-    FillList(m_list38, AttractionNames(), guys);
-    PlaceList(m_list38, 156, 28, 236, 68);
-    m_list38->setEnabled(specified);
-    m_list38->show();
-    FillList(m_list39, AttractionNames(), girls);
-    PlaceList(m_list39, 237, 28, 317, 68);
-    m_list39->setEnabled(specified);
-    m_list39->show();
-
+    SetUpList(m_list38, TableNames<kAttractionNames>(), guys, {156, 28, 236, 68}, specified);
+    SetUpList(m_list39, TableNames<kAttractionNames>(), girls, {237, 28, 317, 68}, specified);
     PlaceBox31("Specify my sexual preference:\r\nGuys | Girls", 22, 55, 45);
     Box(31)->setChecked(specified);
-    HideBoxes();
-    m_slider->setValue(static_cast<int>(level));
-    ApplyLabelSet(LabelSet::Words);
-    PlaceDescription(185, 44, kLevelHelpTexts[static_cast<std::size_t>(category)]);
-    ShowLevelGroup(true, false);
+    m_slider->setValue(static_cast<int>(row.level->get(m_profile)));
+    ApplyLabelSet(row.labels);
+    PlaceDescription(185, 44, row.help);
+    EnableLevelGroup();
+    return kPoolList38 | kPoolList39 | kPoolBox31 | kPoolLevelGroup | kPoolUpperLabels |
+           kPoolDescription;
 }
 
-void MAINFORM::BuildKinkPage(int category) {
+PoolSet MAINFORM::BuildKinkPage(int category) {
     const int kink = category - kFirstKinkCategory;
-    ShowLevelGroup(false, false);
-    HideBoxes();
-    Box(31)->hide();
     m_statics[0]->setText(QStringLiteral("Role Play Kink:"));
-    m_statics[0]->show();
     m_statics[1]->setText(QStringLiteral("Real Life Kink:"));
-    m_statics[1]->show();
-
     const std::string description =
         "Do you like to " + std::string(kKinkDescriptions[static_cast<std::size_t>(kink)]) + "?";
     PlaceDescription(185, 28, description);
 
     const unsigned cell = m_profile.kink(kink);
-    FillList(m_list38, KinkAnswerNames(), static_cast<int>(KinkRolePlay(cell)));
-    PlaceList(m_list38, 100, 76, 180, 126);
-    m_list38->setEnabled(true);
-    m_list38->show();
-    FillList(m_list39, KinkAnswerNames(), static_cast<int>(KinkRealLife(cell)));
-    PlaceList(m_list39, 100, 102, 180, 152);
-    m_list39->setEnabled(true);
-    m_list39->show();
+    SetUpList(m_list38, TableNames<kKinkAnswerNames>(), static_cast<int>(KinkRolePlay(cell)),
+              {100, 76, 180, 126});
+    SetUpList(m_list39, TableNames<kKinkAnswerNames>(), static_cast<int>(KinkRealLife(cell)),
+              {100, 102, 180, 152});
+    return kPoolUpperLabels | kPoolDescription | kPoolList38 | kPoolList39;
 }
 
 }  // namespace brindlex
