@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include "categories.h"
-#include "codec.h"
 #include "controls.h"
 
 namespace brindlex {
@@ -122,7 +121,7 @@ void MAINFORM::CreateTemplateControls() {
     m_update->setGeometry(m_units.rect(105, 147, 177, 161));
     m_update->setAutoDefault(false);
     m_update->hide();
-    connect(m_update, &QPushButton::clicked, this, &MAINFORM::OnUpdateClicked);
+    connect(m_update, &QPushButton::clicked, this, &MAINFORM::RouteUpdateClick);
 
     m_ageField = new QLineEdit(m_client);
     m_ageField->setObjectName(QStringLiteral("1013"));
@@ -178,7 +177,7 @@ void MAINFORM::CreatePool() {
                              : m_units.rect(165, 28 + 10 * (i - 10), 245, 38 + 10 * (i - 10)));
         box->setFocusPolicy(Qt::ClickFocus);
         box->hide();
-        connect(box, &QCheckBox::clicked, this, [this, id] { OnBoxClicked(id); });
+        connect(box, &QCheckBox::clicked, this, [this, id] { RouteBoxClick(id); });
         m_boxes[static_cast<std::size_t>(i)] = box;
     }
 
@@ -195,8 +194,8 @@ void MAINFORM::CreatePool() {
         list->hide();
         (id == 38 ? m_list38 : m_list39) = list;
     }
-    connect(m_list38, &QComboBox::activated, this, &MAINFORM::OnList38Chosen);
-    connect(m_list39, &QComboBox::activated, this, &MAINFORM::OnList39Chosen);
+    connect(m_list38, &QComboBox::activated, this, [this] { RouteListChoice(38); });
+    connect(m_list39, &QComboBox::activated, this, [this] { RouteListChoice(39); });
 }
 
 QMenuBar* MAINFORM::menuBar() const {
@@ -327,6 +326,10 @@ int MAINFORM::CurrentCategoryIndex() const {
     return kTabFirstCategory[static_cast<std::size_t>(tab)] + row;
 }
 
+const CategoryInfo& MAINFORM::CurrentRow() const {
+    return CategoryOf(CurrentCategoryIndex());
+}
+
 InputPause MAINFORM::PauseInput() {
     return InputPause(*this, m_categoryList);
 }
@@ -363,12 +366,82 @@ PoolSet MAINFORM::BuildCategoryPage(int category) {
     return BuildErrorPage(category);  // PageKind::kError: no category
 }
 
-void MAINFORM::RefreshCodeLine() {
-    refreshingCodeLine = true;
-    m_codeLine->setText(QString::fromStdString(ComposeCode(m_profile)));
-    // Show the beginning of the line, where the species and the traits are.
-    m_codeLine->setCursorPosition(0);
-    refreshingCodeLine = false;
+// --- Routing the user's actions by the page shown ----------------------------------------
+
+void MAINFORM::RouteListChoice(int listId) {
+    const PageKind page = CurrentRow().page;
+    const bool second = listId == 39;
+    if (page == PageKind::kWork && second) {
+        // Only shows whether the user is trained in the chosen field, even while a page is
+        // being built.
+        OnTrainedFieldChosen();
+        return;
+    }
+    if (buildingPage) {
+        return;
+    }
+    switch (page) {
+        case PageKind::kSpecies:
+            if (second) {
+                OnSpeciesChosen();
+            } else {
+                OnFamilyChosen();
+            }
+            break;
+        case PageKind::kTraits:
+            if (!second) {
+                OnCharacterGenderChosen();
+            }
+            break;
+        case PageKind::kAge:
+            if (!second) {
+                OnOwnGenderChosen();
+            }
+            break;
+        case PageKind::kWork:
+            OnWorkTypeChosen();
+            break;
+        case PageKind::kPreference:
+            OnPreferenceChosen();
+            break;
+        case PageKind::kKink:
+            OnKinkAnswerChosen();
+            break;
+        default:
+            break;
+    }
+}
+
+void MAINFORM::RouteBoxClick(int id) {
+    const int category = CurrentCategoryIndex();
+    const PageKind page = CategoryOf(category).page;
+    if (page == PageKind::kTraits) {
+        OnTraitBoxClicked(id);
+    } else if (page == PageKind::kLevel && category == kGamingCategory) {
+        OnGameBoxClicked(id);
+    } else if (page == PageKind::kLevel && category == kCompyCategory) {
+        OnSystemBoxClicked(id);
+    } else if (id != 31) {
+        return;  // every other page asks with box 31 alone
+    } else if (page == PageKind::kLevel) {
+        OnFlagBoxClicked();
+    } else if (page == PageKind::kPreference) {
+        OnPreferenceBoxClicked();
+    } else if (page == PageKind::kAge) {
+        OnAgeFormSwitched();
+    } else if (page == PageKind::kWork) {
+        OnTrainedBoxClicked();
+    } else if (page == PageKind::kKinkSwitch) {
+        OnIncludeKinksClicked();
+    }
+}
+
+void MAINFORM::RouteUpdateClick() {
+    if (CurrentRow().page == PageKind::kAge) {
+        OnAgeBracketUpdate();
+    } else {
+        OnLevelUpdate();
+    }
 }
 
 }  // namespace brindlex
