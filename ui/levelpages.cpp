@@ -64,6 +64,7 @@ void MAINFORM::ShowGameBoxes(const CategoryInfo& row) {
     // Three columns of three, above the description.
     constexpr std::array<int, 3> lefts = {100, 165, 260};
     constexpr std::array<int, 3> rights = {160, 245, 300};
+    Q_ASSERT(row.choiceCount <= 3 * lefts.size());
     for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
         PoolCheckBox* box = Box(21 + i);
         const auto column = static_cast<std::size_t>(i / 3);
@@ -77,6 +78,7 @@ void MAINFORM::ShowGameBoxes(const CategoryInfo& row) {
 void MAINFORM::ShowSystemBoxes(const CategoryInfo& row) {
     constexpr std::array<std::array<int, 2>, 5> columns = {
         {{100, 150}, {150, 185}, {190, 225}, {230, 265}, {270, 305}}};
+    Q_ASSERT(row.choiceCount <= columns.size());
     for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
         PoolCheckBox* box = Box(32 + i);
         const auto& column = columns[static_cast<std::size_t>(i)];
