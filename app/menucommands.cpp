@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QSaveFile>
 
 #include "app/aboutform.h"
@@ -68,16 +67,13 @@ void InstallMenu(MAINFORM& form) {
 }
 
 void SaveCodeLine(MAINFORM& form) {
-    QPointer<QWidget> focus = form.focusWidget();
-    form.setEnabled(false);
-
-    const QString path = FILECHOOSER::getSaveFileName(&form, QStringLiteral("Text Files (*.txt)"),
-                                                      QStringLiteral("txt"));
-    const QString failure = path.isEmpty() ? QString() : WriteCodeLineFile(path, form.profile());
-
-    form.setEnabled(true);
-    if (focus) {
-        focus->setFocus();
+    QString path;
+    QString failure;
+    {
+        const InputPause pause = form.PauseInput();
+        path = FILECHOOSER::getSaveFileName(&form, QStringLiteral("Text Files (*.txt)"),
+                                            QStringLiteral("txt"));
+        failure = path.isEmpty() ? QString() : WriteCodeLineFile(path, form.profile());
     }
     if (!failure.isEmpty()) {
         MESSAGEBOX::warning(&form, QStringLiteral("Save as Txt File"),

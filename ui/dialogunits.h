@@ -9,6 +9,14 @@ namespace brindlex {
 // "Segoe UI" 8 pt where it is installed, else the system's normal sans-serif font.
 QFont DialogFont();
 
+// A rectangle (left, top)-(right, bottom) in dialog units.
+struct UnitRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
 // Converts dialog units of one font to pixels. A horizontal unit is a quarter of the
 // font's average letter width, a vertical unit an eighth of its height.
 class DialogUnits {

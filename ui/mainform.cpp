@@ -1,7 +1,5 @@
 #include "ui/mainform.h"
 
-#include <algorithm>
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -20,9 +18,8 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
-#include "codec/codec.h"
-#include "ui/controls.h"
 #include "profile/categories.h"
+#include "ui/controls.h"
 
 namespace brindlex {
 
@@ -30,10 +27,6 @@ namespace {
 
 constexpr int kClientWidth = 327;
 constexpr int kClientHeight = 198;
-// The closed field of a drop-down list; the rest of its rectangle is the opened list.
-constexpr int kClosedListHeight = 12;
-// Entries an opened list shows when its rectangle leaves no room below the field.
-constexpr int kEntriesWithoutRoom = 10;
 constexpr int kAdultTab = 2;
 
 // The category captions of each tab, in list order.
@@ -128,7 +121,7 @@ void MAINFORM::CreateTemplateControls() {
     m_update->setGeometry(m_units.rect(105, 147, 177, 161));
     m_update->setAutoDefault(false);
     m_update->hide();
-    connect(m_update, &QPushButton::clicked, this, &MAINFORM::OnUpdateClicked);
+    connect(m_update, &QPushButton::clicked, this, &MAINFORM::RouteUpdateClick);
 
     m_ageField = new QLineEdit(m_client);
     m_ageField->setObjectName(QStringLiteral("1013"));
@@ -184,7 +177,7 @@ void MAINFORM::CreatePool() {
                              : m_units.rect(165, 28 + 10 * (i - 10), 245, 38 + 10 * (i - 10)));
         box->setFocusPolicy(Qt::ClickFocus);
         box->hide();
-        connect(box, &QCheckBox::clicked, this, [this, id] { OnBoxClicked(id); });
+        connect(box, &QCheckBox::clicked, this, [this, id] { RouteBoxClick(id); });
         m_boxes[static_cast<std::size_t>(i)] = box;
     }
 
@@ -201,8 +194,8 @@ void MAINFORM::CreatePool() {
         list->hide();
         (id == 38 ? m_list38 : m_list39) = list;
     }
-    connect(m_list38, &QComboBox::activated, this, &MAINFORM::OnList38Chosen);
-    connect(m_list39, &QComboBox::activated, this, &MAINFORM::OnList39Chosen);
+    connect(m_list38, &QComboBox::activated, this, [this] { RouteListChoice(38); });
+    connect(m_list39, &QComboBox::activated, this, [this] { RouteListChoice(39); });
 }
 
 QMenuBar* MAINFORM::menuBar() const {
@@ -215,6 +208,31 @@ QTabBar* MAINFORM::tabBar() const {
 
 PoolCheckBox* MAINFORM::Box(int id) const {
     return m_boxes.at(static_cast<std::size_t>(id - 21));
+}
+
+QWidget* MAINFORM::PoolControl(int id) const {
+    switch (id) {
+        case 1006:
+            return m_description;
+        case 1013:
+            return m_ageField;
+        case 1018:
+            return m_update;
+        case 16:
+            return m_slider;
+        case 38:
+            return m_list38;
+        case 39:
+            return m_list39;
+        case 40:
+            return m_customName;
+        default:
+            break;
+    }
+    if (id < 21) {
+        return m_statics.at(static_cast<std::size_t>(id - 17));
+    }
+    return Box(id);
 }
 
 void MAINFORM::setAdultTabShown(bool shown) {
@@ -278,7 +296,7 @@ void MAINFORM::LeaveTab(int tab) {
 }
 
 void MAINFORM::FillCategoryList() {
-    DisableWindow();
+    const InputPause pause = PauseInput();
     // Every write of the code line ends within its own handler, so none is under way here.
     Q_ASSERT(!refreshingCodeLine);
     {
@@ -308,71 +326,122 @@ int MAINFORM::CurrentCategoryIndex() const {
     return kTabFirstCategory[static_cast<std::size_t>(tab)] + row;
 }
 
+const CategoryInfo& MAINFORM::CurrentRow() const {
+    return CategoryOf(CurrentCategoryIndex());
+}
+
+InputPause MAINFORM::PauseInput() {
+    return InputPause(*this, m_categoryList);
+}
+
 void MAINFORM::BuildPage() {
-    DisableWindow();
+    const InputPause pause = PauseInput();
     Q_ASSERT(!refreshingCodeLine);
     buildingPage = true;
-    const int category = CurrentCategoryIndex();
-    BuildCategoryPage(category);
-    if (category != 0) {
-        m_customName->hide();
-    }
+    ShowOnly(BuildCategoryPage(CurrentCategoryIndex()));
     buildingPage = false;
-    EnableWindow();
 }
 
-void MAINFORM::RefreshCodeLine() {
-    refreshingCodeLine = true;
-    m_codeLine->setText(QString::fromStdString(ComposeCode(m_profile)));
-    // Show the beginning of the line, where the species and the traits are.
-    m_codeLine->setCursorPosition(0);
-    refreshingCodeLine = false;
+PoolSet MAINFORM::BuildCategoryPage(int category) {
+    struct PageBuilder {
+        PageKind page;
+        PoolSet (MAINFORM::*build)(int category);
+    };
+    static constexpr std::array<PageBuilder, 8> kBuilders = {{
+        {PageKind::kSpecies, &MAINFORM::BuildSpeciesPage},
+        {PageKind::kTraitBoxes, &MAINFORM::BuildTraitPage},
+        {PageKind::kLevel, &MAINFORM::BuildLevelPage},
+        {PageKind::kPreference, &MAINFORM::BuildPreferencePage},
+        {PageKind::kAge, &MAINFORM::BuildAgePage},
+        {PageKind::kWork, &MAINFORM::BuildWorkPage},
+        {PageKind::kKinkSwitch, &MAINFORM::BuildKinkSwitchPage},
+        {PageKind::kKink, &MAINFORM::BuildKinkPage},
+    }};
+    const PageKind page = CategoryOf(category).page;
+    for (const PageBuilder& builder : kBuilders) {
+        if (builder.page == page) {
+            return (this->*builder.build)(category);
+        }
+    }
+    return BuildErrorPage(category);  // PageKind::kError: no category
 }
 
-void MAINFORM::DisableWindow() {
-    if (testAttribute(Qt::WA_Disabled)) {
+// --- Routing the user's actions by the page shown ----------------------------------------
+
+void MAINFORM::RouteListChoice(int listId) {
+    const PageKind page = CurrentRow().page;
+    const bool second = listId == 39;
+    if (page == PageKind::kWork && second) {
+        // Only shows whether the user is trained in the chosen field, even while a page is
+        // being built.
+        OnTrainedFieldChosen();
         return;
     }
-    m_focusBeforeDisable = focusWidget();
-    setEnabled(false);
+    if (buildingPage) {
+        return;
+    }
+    switch (page) {
+        case PageKind::kSpecies:
+            if (second) {
+                OnSpeciesChosen();
+            } else {
+                OnFamilyChosen();
+            }
+            break;
+        case PageKind::kTraitBoxes:
+            if (!second) {
+                OnCharacterGenderChosen();
+            }
+            break;
+        case PageKind::kAge:
+            if (!second) {
+                OnOwnGenderChosen();
+            }
+            break;
+        case PageKind::kWork:
+            OnWorkTypeChosen();
+            break;
+        case PageKind::kPreference:
+            OnPreferenceChosen();
+            break;
+        case PageKind::kKink:
+            OnKinkAnswerChosen();
+            break;
+        default:
+            break;
+    }
 }
 
-void MAINFORM::EnableWindow() {
-    if (!testAttribute(Qt::WA_Disabled)) {
-        return;
+void MAINFORM::RouteBoxClick(int id) {
+    const int category = CurrentCategoryIndex();
+    const PageKind page = CategoryOf(category).page;
+    if (page == PageKind::kTraitBoxes) {
+        OnTraitBoxClicked(id);
+    } else if (page == PageKind::kLevel && category == kGamingCategory) {
+        OnGameBoxClicked(id);
+    } else if (page == PageKind::kLevel && category == kCompyCategory) {
+        OnSystemBoxClicked(id);
+    } else if (id != 31) {
+        return;  // every other page asks with box 31 alone
+    } else if (page == PageKind::kLevel) {
+        OnFlagBoxClicked();
+    } else if (page == PageKind::kPreference) {
+        OnPreferenceBoxClicked();
+    } else if (page == PageKind::kAge) {
+        OnAgeFormSwitched();
+    } else if (page == PageKind::kWork) {
+        OnTrainedBoxClicked();
+    } else if (page == PageKind::kKinkSwitch) {
+        OnIncludeKinksClicked();
     }
-    setEnabled(true);
-    // Qt drops the focus of a disabled window; give it back where the page still allows.
-    QWidget* focus = m_focusBeforeDisable;
-    m_focusBeforeDisable = nullptr;
-    if (focus == nullptr || focus->hasFocus()) {
-        return;
-    }
-    if (focus->isVisibleTo(this) && focus->isEnabled() && focus->focusPolicy() != Qt::NoFocus) {
-        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void MAINFORM::RouteUpdateClick() {
+    if (CurrentRow().page == PageKind::kAge) {
+        OnAgeBracketUpdate();
     } else {
-        m_categoryList->setFocus(Qt::OtherFocusReason);
+        OnLevelUpdate();
     }
-}
-
-void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {
-    control->setGeometry(m_units.rect(left, top, right, bottom));
-    control->raise();
-}
-
-void MAINFORM::PlaceList(QComboBox* list, int left, int top, int right, int bottom) {
-    Place(list, left, top, right, top + kClosedListHeight);
-    const int room = m_units.y(bottom) - m_units.y(top + kClosedListHeight);
-    const int entryHeight = std::max(
-        1, list->count() > 0 ? list->view()->sizeHintForRow(0) : list->fontMetrics().height());
-    const int entries = room / entryHeight;
-    list->setMaxVisibleItems(entries > 0 ? entries : kEntriesWithoutRoom);
-}
-
-void MAINFORM::FillList(QComboBox* list, const QStringList& entries, int selection) {
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(selection >= 0 && selection < entries.size() ? selection : -1);
 }
 
 }  // namespace brindlex

@@ -6,9 +6,11 @@
 #include <string_view>
 
 #include <QDialog>
-#include <QPointer>
 
+#include "profile/categories.h"
 #include "ui/dialogunits.h"
+#include "ui/inputpause.h"
+#include "ui/pool.h"
 #include "profile/profile.h"
 
 class QComboBox;
@@ -64,6 +66,8 @@ public:
     void FillCategoryList();
     // The category of the selected tab and row, -1 when either is missing.
     int CurrentCategoryIndex() const;
+    // Takes no user input until the returned pause ends; see InputPause.
+    [[nodiscard]] InputPause PauseInput();
 
     PROFILE& profile() const { return m_profile; }
 
@@ -79,63 +83,96 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class LabelSet { Digits, Words };
-
     // Window and navigation (mainform.cpp).
     void CreateTemplateControls();
     void CreatePool();
     void OnTabChanged();
     void LeaveTab(int tab);
-    void DisableWindow();
-    void EnableWindow();
-    void Place(QWidget* control, int left, int top, int right, int bottom);
-    void PlaceList(QComboBox* list, int left, int top, int right, int bottom);
-    static void FillList(QComboBox* list, const QStringList& entries, int selection);
     PoolCheckBox* Box(int id) const;
+    // The control of a PoolSet with the numeric identifier `id`.
+    QWidget* PoolControl(int id) const;
+    // The table row of the current category: its page, fields and texts.
+    const CategoryInfo& CurrentRow() const;
+    // Builds the page of `category` and returns the controls it shows. Every page builder
+    // below takes its category and reads its row of the table of categories.
+    PoolSet BuildCategoryPage(int category);
+    // The Qt connections of lists 38 and 39, the boxes and "Update" hand the user's actions
+    // to the handler of the page shown.
+    void RouteListChoice(int listId);
+    void RouteBoxClick(int id);
+    void RouteUpdateClick();
 
-    // Pages (pages.cpp).
-    void BuildCategoryPage(int category);
-    void ShowLevelGroup(bool show, bool showAgeField);
-    void PlaceDescription(int left, int top, std::string_view text);
-    void PlaceBox31(std::string_view label, int top, int width, int height);
-    void HideBoxes();
-    void HideStatics();
-    void ShowGenderList(unsigned selection, std::string_view firstEntry, int left, int top);
-    void ApplyLabelSet(LabelSet set);
-    void BuildLevelPage(int category);
-    void ShowGameBoxes();
-    void ShowSystemBoxes();
-    void BuildTraitPage();
-    void BuildKinkSwitchPage();
-    void BuildErrorPage();
-    void BuildSpeciesPage();
-    void ShowSpeciesChoices();
-    void ShowCustomNameBelowSpecies();
-    void ShowCustomName(int top);
-    void BuildAgePage();
-    void BuildWorkPage();
-    void ShowTrainedBox();
-    void BuildPreferencePage(int category);
-    void BuildKinkPage(int category);
-
-    // Input handlers (handlers.cpp).
-    void OnUpdateClicked();
-    void OnList38Chosen();
-    void OnList39Chosen();
-    void OnBoxClicked(int id);
-    void OnFamilyChosen();
-    void OnSpeciesChosen();
-    void OnPreferenceBoxClicked(int category);
-    void OnAgeFormSwitched();
-    // Stores the answer that lists 38 and 39 give together on the preference and kink
-    // pages; false on any other page.
-    bool StoreListPair(int category);
-    unsigned PreferenceValue() const;
-    unsigned KinkAnswer() const;
+    // The code line field (codeline.cpp).
     void OnCodeLineChanged();
     void OnCodeLineFocusLost();
+
+    // Steps the pages share (pagesteps.cpp).
+    void ShowOnly(PoolSet shown);
+    void EnableLevelGroup();
+    void PlaceDescription(int left, int top, std::string_view text);
+    void PlaceBox31(std::string_view label, int top, int width, int height);
+    void ShowGenderList(unsigned selection, std::string_view firstEntry, int left, int top);
+    void ApplyLabelSet(LabelSet set);
+    void Place(QWidget* control, int left, int top, int right, int bottom);
+    void PlaceList(QComboBox* list, int left, int top, int right, int bottom);
+    // Fills a drop-down list, selects an entry, places it and enables or disables it.
+    void SetUpList(QComboBox* list, const QStringList& entries, int selection, UnitRect where,
+                   bool enabled = true);
+    static void FillList(QComboBox* list, const QStringList& entries, int selection);
+
+    // Species (speciespage.cpp).
+    PoolSet BuildSpeciesPage(int category);
+    // Show the species list and the custom name as the family, or the species, chosen in
+    // the lists wants them, also when the user picks one; return what they show.
+    PoolSet ShowSpeciesChoices();
+    PoolSet ShowCustomNameBelowSpecies();
+    void ShowCustomName(int top);
+    void OnFamilyChosen();
+    void OnSpeciesChosen();
     void OnCustomNameFocusLost();
+
+    // Level pages, with the boxes of Gaming, Compy and the flags (levelpages.cpp).
+    PoolSet BuildLevelPage(int category);
+    void ShowGameBoxes(const CategoryInfo& row);
+    void ShowSystemBoxes(const CategoryInfo& row);
+    void OnLevelUpdate();
+    void OnGameBoxClicked(int id);
+    void OnSystemBoxClicked(int id);
+    void OnFlagBoxClicked();
+
+    // The age page: bracket or exact age, and one's own gender (agepage.cpp).
+    PoolSet BuildAgePage(int category);
+    void OnOwnGenderChosen();
+    void OnAgeFormSwitched();
+    void OnAgeBracketUpdate();
     void OnAgeTextChanged();
+
+    // Work (workpage.cpp).
+    PoolSet BuildWorkPage(int category);
+    // Ticks box 31 when the user is trained in the field chosen in list 39.
+    void ShowTrainedBox();
+    void OnWorkTypeChosen();
+    void OnTrainedFieldChosen();
+    void OnTrainedBoxClicked();
+
+    // YiffyYiffy and Sex (preferencepages.cpp).
+    PoolSet BuildPreferencePage(int category);
+    // The preference that the guys' and the girls' lists show.
+    unsigned ChosenPreference() const;
+    void OnPreferenceChosen();
+    void OnPreferenceBoxClicked();
+
+    // Kinks (kinkpages.cpp).
+    PoolSet BuildKinkPage(int category);
+    void OnKinkAnswerChosen();
+
+    // Traits, the kink switch and the "Error!" page (traitpages.cpp).
+    PoolSet BuildTraitPage(int category);
+    PoolSet BuildKinkSwitchPage(int category);
+    PoolSet BuildErrorPage(int category);
+    void OnTraitBoxClicked(int id);
+    void OnCharacterGenderChosen();
+    void OnIncludeKinksClicked();
 
     PROFILE& m_profile;
     const QFont m_font;
@@ -170,8 +207,6 @@ private:
 
     // The tab whose categories the list shows.
     int m_listedTab = -1;
-    // Where the keyboard focus was when the window was disabled.
-    QPointer<QWidget> m_focusBeforeDisable;
 };
 
 }  // namespace brindlex

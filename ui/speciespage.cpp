@@ -1,0 +1,124 @@
+// The Species page: the family list, the family's species list and the custom species name,
+// with the handlers that store them.
+#include <algorithm>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "ui/controls.h"
+#include "ui/mainform.h"
+#include "ui/pagehelpers.h"
+
+namespace brindlex {
+
+namespace {
+
+// A family's species followed by "Other", which stands for the custom name.
+const QStringList& SpeciesNames(int family) {
+    static const std::array<QStringList, kFamilyCount> names = [] {
+        std::array<QStringList, kFamilyCount> result;
+        for (std::size_t f = 0; f < result.size(); ++f) {
+            const SpeciesFamily& row = kFamilies[f];
+            for (int i = 0; i < row.speciesCount(); ++i) {
+                result[f].append(DisplayText(row.species[static_cast<std::size_t>(i)]));
+            }
+            result[f].append(QStringLiteral("Other"));
+        }
+        return result;
+    }();
+    return names[static_cast<std::size_t>(family)];
+}
+
+}  // namespace
+
+PoolSet MAINFORM::BuildSpeciesPage(int /*category*/) {
+    SetUpList(m_list38, TableNames<kFamilies>(), static_cast<int>(m_profile.speciesFamily),
+              {150, 28, 270, 88});
+    const PoolSet shown = kPoolList38 | ShowSpeciesChoices();
+    RefreshCodeLine();
+    return shown;
+}
+
+PoolSet MAINFORM::ShowSpeciesChoices() {
+    const int family = m_list38->currentIndex();
+    if (family >= 1 && family < static_cast<int>(kFamilyPolymorph)) {
+        m_customName->hide();
+        const QStringList& names = SpeciesNames(family);
+        const int index = static_cast<int>(m_profile.speciesIndex);
+        // Past the last species stands "Other".
+        SetUpList(m_list39, names,
+                  index == 0 ? -1 : std::min(index - 1, static_cast<int>(names.size()) - 1),
+                  {150, 90, 270, 150});
+        m_list39->show();
+        return kPoolList39 | ShowCustomNameBelowSpecies();
+    }
+    m_list39->hide();
+    if (family == static_cast<int>(kFamilyPolymorph) || family == static_cast<int>(kFamilyOther)) {
+        ShowCustomName(90);
+        return kPoolCustomName;
+    }
+    m_customName->hide();
+    return 0;
+}
+
+PoolSet MAINFORM::ShowCustomNameBelowSpecies() {
+    const int last = m_list39->count() - 1;
+    if (last >= 0 && m_list39->currentIndex() == last) {
+        ShowCustomName(150);
+        return kPoolCustomName;
+    }
+    m_customName->hide();
+    return 0;
+}
+
+void MAINFORM::ShowCustomName(int top) {
+    Place(m_customName, 150, top, 270, top + 10);
+    // An empty name shows the hint "<My Custom Animal>" in its place.
+    m_customName->setText(QString::fromStdString(m_profile.customSpeciesName));
+    m_customName->show();
+}
+
+void MAINFORM::OnFamilyChosen() {
+    const int family = m_list38->currentIndex();
+    if (family >= 0 && static_cast<unsigned>(family) == m_profile.speciesFamily) {
+        return;  // the list reports a choice of the family already stored: nothing changed
+    }
+    if (family == 0) {
+        m_profile.speciesFamily = 0;
+        m_profile.speciesIndex = 0;
+        m_profile.customSpeciesName.clear();
+    } else if (family < static_cast<int>(kFamilyPolymorph)) {
+        m_profile.speciesFamily = static_cast<unsigned>(family);
+        m_profile.customSpeciesName.clear();
+        m_profile.speciesIndex = 1;
+    } else if (family == static_cast<int>(kFamilyPolymorph)) {
+        m_profile.speciesFamily = kFamilyPolymorph;
+        m_profile.speciesIndex = 0;
+        m_profile.customSpeciesName.clear();
+    } else {
+        // "Other" keeps the name the user gave before.
+        m_profile.speciesFamily = kFamilyOther;
+        m_profile.speciesIndex = 0;
+    }
+    ShowSpeciesChoices();
+    RefreshCodeLine();
+}
+
+void MAINFORM::OnSpeciesChosen() {
+    ShowCustomNameBelowSpecies();
+    const int entry = m_list39->currentIndex();
+    // The entry after the last species, "Other", stores a position without a letter.
+    m_profile.speciesIndex = entry < 0 ? 0u : static_cast<unsigned>(entry + 1) % 16u;
+    RefreshCodeLine();
+}
+
+void MAINFORM::OnCustomNameFocusLost() {
+    if (buildingPage) {
+        return;
+    }
+    const InputPause pause = PauseInput();
+    m_profile.customSpeciesName = m_customName->text().toStdString();
+    RefreshCodeLine();
+}
+
+}  // namespace brindlex
