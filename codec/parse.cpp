@@ -684,9 +684,9 @@ namespace trace_detail {
 
 namespace {
 
-// Fills the gaps between the runs taken with the bytes passed over: the blanks at either
-// end of a gap separate tokens, the rest of it is skipped. Blanks that a reader took after
-// its token, such as those the level marks pass over, go to the gap after it.
+// Fills the gaps between the runs taken with the bytes passed over: blanks separate tokens,
+// each word between them is skipped. Blanks that a reader took after its token, such as
+// those the level marks pass over, go to the gap after it.
 std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& taken) {
     std::vector<ReadStep> steps;
     steps.reserve(2 * taken.size() + 3);
@@ -697,18 +697,15 @@ std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& t
     };
     std::size_t at = 0;
     const auto gap = [&](std::size_t to) {
-        std::size_t first = at;
-        while (first < to && text[first] == ' ') {
-            ++first;
+        while (at < to) {
+            const bool blank = text[at] == ' ';
+            std::size_t end = at;
+            while (end < to && (text[end] == ' ') == blank) {
+                ++end;
+            }
+            add(at, end, blank ? ReadStep::kRead : ReadStep::kSkipped, -1);
+            at = end;
         }
-        std::size_t last = to;
-        while (last > first && text[last - 1] == ' ') {
-            --last;
-        }
-        add(at, first, ReadStep::kRead, -1);
-        add(first, last, ReadStep::kSkipped, -1);
-        add(last, to, ReadStep::kRead, -1);
-        at = to;
     };
     for (const ReadStep& run : taken) {
         gap(run.at);
