@@ -41,12 +41,40 @@ std::vector<Span> CategoryPieces(const Explanation& normal) {
     return pieces;
 }
 
-// Whether the text, with blanks in place of `run`, still has the normal form `normal`.
-bool ChangesNothing(std::string_view text, const ReadStep& run, const std::string& normal) {
-    std::string without(text);
-    without.replace(run.at, run.size, run.size, ' ');
+std::string NormalFormOf(std::string_view line) {
     PROFILE profile;
-    return ParseCode(without, profile) && ComposeCode(profile) == normal;
+    ParseCode(line, profile);
+    return ComposeCode(profile);
+}
+
+// Marks the runs of category `c`, all but the last, that change nothing in the normal form.
+// The fields of a category are written by its own tokens only, so its runs are read alone:
+// after the header and an undecided family, and after the kink tag for a kink.
+void MarkOverridden(std::string_view text, int c, const std::vector<std::size_t>& runs,
+                    std::vector<ReadStep>& steps) {
+    const char kinkTag = kCategoryTable[static_cast<std::size_t>(kKinkSwitchCategory)].tag;
+    std::string line = "2.0F" + std::string(FamilyCode(0));
+    if (c >= kFirstKinkCategory) {
+        line += std::string(" ") + kinkTag + " ";
+    }
+    // The runs of the head keep the blanks before them; a token run begins with its tag.
+    const bool head =
+        c < kFirstKinkCategory && kCategoryTable[static_cast<std::size_t>(c)].tag == '\0';
+    std::vector<std::size_t> at;
+    for (std::size_t i : runs) {
+        line += head ? "" : " ";
+        at.push_back(line.size());
+        line += text.substr(steps[i].at, steps[i].size);
+    }
+    const std::string all = NormalFormOf(line);
+    std::string without;
+    for (std::size_t k = 0; k + 1 < runs.size(); ++k) {
+        without = line;
+        without.replace(at[k], steps[runs[k]].size, steps[runs[k]].size, ' ');
+        if (NormalFormOf(without) == all) {
+            steps[runs[k]].kind = ReadStep::kOverridden;
+        }
+    }
 }
 
 // Tells the runs of each category that the normal form writes alike from those it writes
@@ -64,12 +92,7 @@ void MarkRepairs(std::string_view text, const PROFILE& read, std::vector<ReadSte
         if (runs[c].empty()) {
             continue;
         }
-        for (std::size_t k = 0; k + 1 < runs[c].size(); ++k) {
-            ReadStep& step = steps[runs[c][k]];
-            if (ChangesNothing(text, step, normal.line)) {
-                step.kind = ReadStep::kOverridden;
-            }
-        }
+        MarkOverridden(text, static_cast<int>(c), runs[c], steps);
         // The runs that count, together, against what the normal form writes: trait letters
         // split by the anthro digit still read alike.
         std::string kept;

@@ -33,8 +33,9 @@ struct ReadStep {
 };
 
 // Reads `text` as ParseCode(text, profile) does and, when `trace` is not null, lists in it
-// what became of each run of the text (nothing when the line is rejected). Tracing costs a
-// few readings and one composition more; ParseCode without a trace is untouched by it.
+// what became of each run of the text (nothing when the line is rejected). Tracing explains
+// the answers once and reads the tokens of a category again for each one that a later token
+// of the category repeats; ParseCode without a trace is untouched by it.
 bool ParseCode(std::string_view text, PROFILE& profile, std::vector<ReadStep>* trace);
 
 // Whether the normal form lost or changed the run: every kind but kRead.
