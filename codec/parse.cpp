@@ -731,7 +731,7 @@ bool ReadSteps(std::string_view text, PROFILE& profile, std::vector<ReadStep>& s
     std::vector<ReadStep> taken;
     Tracing record{PROFILE(), taken};
     record.fields.speciesFamily = start.family;
-    Took(record, 0, 4, -1);
+    Took(record, 0, 4, -1);  // the header "2.0F"
     Took(record, 4, start.pos, kSpeciesCategory);
     const std::size_t pos = ReadSpeciesAndSpecifics(text, start.pos, record);
     ReadTags(text, pos, record);
