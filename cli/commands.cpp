@@ -5,8 +5,11 @@
 #include <ostream>
 
 #include "codec/codec.h"
+#include "codec/compare.h"
 #include "codec/explain.h"
+#include "codec/find.h"
 #include "codec/lines.h"
+#include "codec/trace.h"
 #include "profile/profile_json.h"
 
 namespace brindlex {
@@ -56,26 +59,35 @@ private:
     std::string text_;
 };
 
-// What a line command writes for a code line that ParseCode accepts.
-using LineAction = std::function<void(PROFILE& profile, OutputBuffer& out)>;
+// What a line command writes for a code line that ParseCode accepts. `read` holds the line
+// and what the reader did with it when the command asked for a trace, and is empty
+// otherwise.
+struct TracedLine {
+    std::string_view line;
+    std::vector<ReadStep> steps;
+};
+using LineAction = std::function<void(PROFILE& profile, const TracedLine& read, OutputBuffer& out)>;
 
 // Reads each code line, hands an accepted one to `action` and explains a
 // rejected one, writing `afterRejected` for it. Output waits in a buffer
 // until the buffer is full or more input must be waited for.
 int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
-             std::string_view afterRejected, const LineAction& action) {
+             std::string_view afterRejected, const LineAction& action, bool trace = false) {
     OutputBuffer buffer(out);
     int status = kExitOk;
     std::size_t number = 0;
+    TracedLine read;
     // `reader` is the input's when the lines come from there.
     const auto handle = [&](std::string_view line, LineReader* reader) {
         ++number;
         PROFILE profile;
-        if (ParseCode(line, profile)) {
-            if (reader != nullptr) {
-                reader->Release();
+        if (ParseCode(line, profile, trace ? &read.steps : nullptr)) {
+            if (trace) {
+                read.line = line;
+            } else if (reader != nullptr) {
+                reader->Release();  // a long line's room goes back before the output is made
             }
-            action(profile, buffer);
+            action(profile, read, buffer);
         } else {
             const std::string reason = RejectionReason(line);
             buffer.Flush();  // the output of the lines before comes first
@@ -132,6 +144,78 @@ void AppendExplanationsJson(const Explanation& explanation, OutputBuffer& buffer
     out += ']';
 }
 
+// What the normal form writes for a rewritten run.
+std::string_view Written(const Explanation& explanation, const ReadStep& step) {
+    return std::string_view(explanation.line).substr(step.codeAt, step.codeSize);
+}
+
+// The pieces of the line that the normal form lost or changed, one line each, at their byte
+// position (the first byte is 1).
+void AppendRepairs(const TracedLine& read, const Explanation& explanation, std::string& out) {
+    bool any = false;
+    for (const ReadStep& step : read.steps) {
+        if (!IsRepair(step)) {
+            continue;
+        }
+        out += any ? "  byte " : "Repairs:\n  byte ";
+        any = true;
+        out += std::to_string(step.at + 1);
+        if (step.category >= 0) {
+            out += ", ";
+            out += AnswerName(step.category);
+        }
+        out += ": \"";
+        out += read.line.substr(step.at, step.size);
+        out += "\" ";
+        out += KindName(step.kind);
+        if (step.kind == ReadStep::kOverridden) {
+            out += " by a later token";
+        } else if (step.kind == ReadStep::kRewritten && step.codeSize == 0) {
+            out += " as nothing";
+        } else if (step.kind == ReadStep::kRewritten) {
+            out += " as \"";
+            out += Written(explanation, step);
+            out += '"';
+        }
+        out += '\n';
+    }
+    if (!any) {
+        out += "Repairs: none\n";
+    }
+}
+
+// The same as a JSON array of {"byte", "text", "kind", "category", "normal"}.
+void AppendRepairsJson(const TracedLine& read, const Explanation& explanation, std::string& out) {
+    out += '[';
+    bool any = false;
+    for (const ReadStep& step : read.steps) {
+        if (!IsRepair(step)) {
+            continue;
+        }
+        out += any ? ",{\"byte\":" : "{\"byte\":";
+        any = true;
+        out += std::to_string(step.at + 1);
+        out += ",\"text\":";
+        AppendJsonString(read.line.substr(step.at, step.size), out);
+        out += ",\"kind\":";
+        AppendJsonString(KindName(step.kind), out);
+        out += ",\"category\":";
+        if (step.category < 0) {
+            out += "null";
+        } else {
+            AppendJsonString(AnswerName(step.category), out);
+        }
+        out += ",\"normal\":";
+        if (step.kind == ReadStep::kRewritten) {
+            AppendJsonString(Written(explanation, step), out);
+        } else {
+            out += "null";
+        }
+        out += '}';
+    }
+    out += ']';
+}
+
 std::string ReadAll(Input& in) {
     std::string text;
     const std::unique_ptr<char[]> block(new char[kBlock]);
@@ -168,28 +252,38 @@ int RunCompose(Input& in, Output& out, std::ostream& err) {
 }
 
 int RunNormalize(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err) {
-    return RunLines(args, in, out, err, "\n", [](PROFILE& profile, OutputBuffer& buffer) {
-        ComposeCodeInto(profile, buffer.text());
-        buffer.EndLine();
-    });
+    return RunLines(args, in, out, err, "\n",
+                    [](PROFILE& profile, const TracedLine&, OutputBuffer& buffer) {
+                        ComposeCodeInto(profile, buffer.text());
+                        buffer.EndLine();
+                    });
 }
 
 int RunDecode(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err) {
-    return RunLines(args, in, out, err, "\n", [](PROFILE& profile, OutputBuffer& buffer) {
-        // A long name goes out in pieces rather than waiting whole in the buffer.
-        AppendProfileJson(profile, buffer.text(), kBlock,
-                          [&buffer](std::string&) { buffer.Flush(); });
-        buffer.EndLine();
-    });
+    return RunLines(args, in, out, err, "\n",
+                    [](PROFILE& profile, const TracedLine&, OutputBuffer& buffer) {
+                        // A long name goes out in pieces rather than waiting whole in the buffer.
+                        AppendProfileJson(profile, buffer.text(), kBlock,
+                                          [&buffer](std::string&) { buffer.Flush(); });
+                        buffer.EndLine();
+                    });
 }
 
 int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
-               bool all, bool json) {
+               bool all, bool json, bool repairs) {
     bool first = true;
-    const LineAction tell = [&](PROFILE& profile, OutputBuffer& buffer) {
+    const LineAction tell = [&](PROFILE& profile, const TracedLine& read, OutputBuffer& buffer) {
         const Explanation list = ExplainProfile(std::move(profile), all);
         if (json) {
+            if (repairs) {
+                buffer.text() += "{\"answers\":";
+            }
             AppendExplanationsJson(list, buffer);
+            if (repairs) {
+                buffer.text() += ",\"repairs\":";
+                AppendRepairsJson(read, list, buffer.text());
+                buffer.text() += '}';
+            }
             buffer.EndLine();
             return;
         }
@@ -209,8 +303,86 @@ int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std
             }
             text += '\n';
         }
+        if (repairs) {
+            AppendRepairs(read, list, text);
+        }
     };
-    return RunLines(args, in, out, err, json ? "\n" : "", tell);
+    return RunLines(args, in, out, err, json ? "\n" : "", tell, repairs);
+}
+
+int RunFind(Input& in, Output& out, std::ostream& err, bool normalize) {
+    try {
+        const std::vector<FoundCodeLine> found = FindCodeLines(ReadAll(in));
+        std::string text;
+        for (const FoundCodeLine& line : found) {
+            text += std::to_string(line.lineNumber);
+            text += ": ";
+            if (normalize) {
+                PROFILE profile;
+                ParseCode(line.code, profile);  // a found line is one that the reader accepts
+                ComposeCodeInto(profile, text);
+            } else {
+                text += line.code;
+            }
+            text += '\n';
+        }
+        out.Write(text);
+        return found.empty() ? kExitNothingFound : kExitOk;
+    } catch (const std::runtime_error& e) {  // InputError, OutputError
+        Report(err, e.what());
+        return kExitBadInput;
+    }
+}
+
+int RunCompare(std::string_view first, std::string_view second, Output& out, std::ostream& err,
+               bool json) {
+    PROFILE records[2];
+    const std::string_view lines[2] = {first, second};
+    int status = kExitOk;
+    for (int i = 0; i < 2; ++i) {
+        if (!ParseCode(lines[i], records[i])) {
+            Report(err, "line " + std::to_string(i + 1) + ": " + RejectionReason(lines[i]));
+            status = kExitRejectedLine;
+        }
+    }
+    if (status != kExitOk) {
+        return status;
+    }
+    const Comparison comparison = CompareAnswers(std::move(records[0]), std::move(records[1]));
+    std::string text;
+    if (json) {
+        text += "{\"differences\":[";
+        for (const ComparedAnswer& a : comparison.answers) {
+            text += &a == &comparison.answers.front() ? "{" : ",{";
+            const std::pair<const char*, const std::string*> members[] = {
+                {"category", &a.caption},
+                {"first", &a.first},
+                {"second", &a.second},
+                {"firstCode", &a.firstCode},
+                {"secondCode", &a.secondCode}};
+            for (const auto& [name, value] : members) {
+                text += name == members[0].first ? "\"" : ",\"";
+                text += name;
+                text += "\":";
+                AppendJsonString(*value, text);
+            }
+            text += '}';
+        }
+        text += "],\"same\":" + std::to_string(comparison.same) + "}\n";
+    } else {
+        for (const ComparedAnswer& a : comparison.answers) {
+            text += a.caption + ":\n  1: " + a.first + "\n  2: " + a.second + '\n';
+        }
+        text += std::to_string(comparison.same) + (comparison.same == 1 ? " answer" : " answers") +
+                " the same\n";
+    }
+    try {
+        out.Write(text);
+    } catch (const OutputError& e) {
+        Report(err, e.what());
+        return kExitBadInput;
+    }
+    return kExitOk;
 }
 
 }  // namespace brindlex

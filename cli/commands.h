@@ -41,7 +41,23 @@ int RunDecode(const std::vector<std::string>& args, Input& in, Output& out, std:
 // Explains each code line: a line of "Category: answer" per answer, a blank
 // line between code lines; with `json` one JSON array of {category, answer,
 // code} per code line instead, and an empty line for a rejected one.
+// With `repairs`, every piece of the line that the normal form lost or changed follows the
+// answers ("Repairs:"), or with `json` each line is {"answers": [...], "repairs": [...]}.
 int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
-               bool all, bool json);
+               bool all, bool json, bool repairs = false);
+
+constexpr int kExitNothingFound = 1;  // find: the text holds no code line
+
+// Prints every code line found in the text of `in` as "N: code line", N being its line
+// number; with `normalize` as Brindlex writes it.
+int RunFind(Input& in, Output& out, std::ostream& err, bool normalize);
+
+// Tells where the answers of two code lines differ: for each answer that differs, its
+// caption and both answers in words ("Caption:", "  1: answer", "  2: answer"), then how
+// many answers are the same; with `json`, one object {differences: [{category, first,
+// second, firstCode, secondCode}], same}. A line that cannot be read is explained on `err`,
+// and nothing is printed.
+int RunCompare(std::string_view first, std::string_view second, Output& out, std::ostream& err,
+               bool json);
 
 }  // namespace brindlex

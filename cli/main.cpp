@@ -27,13 +27,22 @@ constexpr const char* kExamples = R"(Examples:
              Art: ...
   brindlex-code explain --json '2.0FCf5 V+'
       prints [{"category":"Species","answer":"Canidae (Dog), Fox","code":"Cf"},...]
+  brindlex-code explain --repairs '2.0FCf9 V+ Qx'
+      prints the answers, then what the line lost or changed:
+             Repairs:
+               byte 7, Anthro Level: "9" rewritten as "7"
+               byte 12: "Qx" skipped
+  brindlex-code find post.txt
+      prints 3: 2.0FCf5mw V+++ ..., each code line in the post with its line number
+  brindlex-code compare '2.0FCf5 V+ O25' '2.0FCf5 V++ O26'
+      prints the answers that differ (Art, Age), then: 32 answers the same
 
 Input lines end at LF, CRLF or a lone CR, and a line's text ends at its first
 0x00 byte, so a file saved by the window reads as its code line.
 
-Exit status: 0 on success, 1 when a code line could not be read, 2 when the
-command line or the input is not usable or the output cannot be written; every
-error is one line on standard error.)";
+Exit status: 0 on success, 1 when a code line could not be read (find: when the
+text holds none), 2 when the command line or the input is not usable or the
+output cannot be written; every error is one line on standard error.)";
 
 // Runs `command` and makes sure what it wrote has reached standard output.
 template <typename Command>
@@ -99,6 +108,61 @@ int Run(int argc, char** argv) {
                       "{\"category\", \"answer\", \"code\"}, code being the piece of the "
                       "normal form that carries the answer");
 
+    bool repairs = false;
+    explain->add_flag("--repairs", repairs,
+                      "after the answers, list every piece of the line that the normal form "
+                      "lost or changed, at its byte position (the first byte is 1): rewritten "
+                      "(and as what), overridden by a later token, or skipped as unreadable; "
+                      "with --json print one object {\"answers\": [...], \"repairs\": [...]} "
+                      "per code line, each repair {\"byte\", \"text\", \"kind\", "
+                      "\"category\", \"normal\"}");
+    explain->footer(R"(Example:
+  brindlex-code explain --repairs '2.0FCf9 V+ V- O 2 5 Qx'
+      prints the answers, then
+      Repairs:
+        byte 7, Anthro Level: "9" rewritten as "7"
+        byte 9, Art: "V+" overridden by a later token
+        byte 15, Age: "O 2 5" rewritten as "O25"
+        byte 21: "Qx" skipped)");
+
+    bool normalizeFound = false;
+    CLI::App* find = app.add_subcommand(
+        "find",
+        "Print every code line in a text (a forum post, a profile page, a chat log, a mail), "
+        "read from FILE or standard input, as 'N: code line', N being its line number. A code "
+        "line begins with a 2.0F that starts a word and runs to the end of its line; quote "
+        "marks ('> ') before it are left out, and a line that a mail or forum program broke "
+        "is joined again when the next line holds only code tokens.");
+    find->add_option("FILE", file, "text file to read instead of standard input");
+    find->add_flag("--normalize", normalizeFound,
+                   "print each code line as Brindlex writes it instead");
+    find->footer(R"(Example:
+  brindlex-code find post.txt
+      prints 3: 2.0FCf5mw V+++ M# Dm++ H# I# P# R# T# L# Ym Wtc/ar O25
+Exit status: 0 when a code line was found, 1 when none was, 2 when FILE cannot be read.)");
+
+    std::string firstLine;
+    std::string secondLine;
+    CLI::App* compare = app.add_subcommand(
+        "compare",
+        "Tell where the answers of two code lines differ: every answer that differs, in the "
+        "order of the window's tabs and categories, with both answers in words, then how many "
+        "answers are the same. Exit status 1 when either line cannot be read.");
+    compare->add_option("LINE1", firstLine, "the first code line")->required();
+    compare->add_option("LINE2", secondLine, "the second code line")->required();
+    compare->add_flag("--json", json,
+                      "print one JSON object {\"differences\": [{\"category\", \"first\", "
+                      "\"second\", \"firstCode\", \"secondCode\"}], \"same\"} instead");
+    compare->footer(R"(Example:
+  brindlex-code compare '2.0FCf5 V+ O25' '2.0FCf5 V++ O26'
+      prints Art:
+               1: I draw often and post my stuff online
+               2: I draw a lot and have a whole gallery of my own work, ...
+             Age:
+               1: 25 years
+               2: 26 years
+             32 answers the same)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -122,7 +186,8 @@ int Run(int argc, char** argv) {
     }
 
     brindlex::FdInput standardInput(STDIN_FILENO, "the input");
-    if (compose->parsed()) {
+    if (compose->parsed() || find->parsed()) {
+        // FILE, or standard input without one.
         std::unique_ptr<brindlex::FdInput> fileInput;
         if (!file.empty()) {
             const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -133,8 +198,10 @@ int Run(int argc, char** argv) {
             fileInput = std::make_unique<brindlex::FdInput>(fd, file);
         }
         brindlex::Input& in = fileInput ? *fileInput : standardInput;
-        return WithStandardOutput(
-            [&](brindlex::Output& out) { return brindlex::RunCompose(in, out, std::cerr); });
+        return WithStandardOutput([&](brindlex::Output& out) {
+            return compose->parsed() ? brindlex::RunCompose(in, out, std::cerr)
+                                     : brindlex::RunFind(in, out, std::cerr, normalizeFound);
+        });
     }
     return WithStandardOutput([&](brindlex::Output& out) {
         if (normalize->parsed()) {
@@ -143,7 +210,10 @@ int Run(int argc, char** argv) {
         if (decode->parsed()) {
             return brindlex::RunDecode(lines, standardInput, out, std::cerr);
         }
-        return brindlex::RunExplain(lines, standardInput, out, std::cerr, all, json);
+        if (compare->parsed()) {
+            return brindlex::RunCompare(firstLine, secondLine, out, std::cerr, json);
+        }
+        return brindlex::RunExplain(lines, standardInput, out, std::cerr, all, json, repairs);
     });
 }
 

@@ -4,8 +4,10 @@
 #include <cstring>
 
 #include <utility>
-#include "codec/codec.h"
+#include <vector>
 
+#include "codec/codec.h"
+#include "codec/trace.h"
 #include "profile/categories.h"
 
 namespace brindlex {
@@ -138,6 +140,65 @@ constexpr KinkTables kKinkTables = [] {
     }
     return t;
 }();
+
+// The kink category of each cell + 1, as the kink tables index cells.
+constexpr std::array<std::int16_t, kKinkCount + 1> kKinkCategories = [] {
+    std::array<std::int16_t, kKinkCount + 1> categories{};
+    for (int k = 0; k < kKinkCount; ++k) {
+        categories[static_cast<std::size_t>(KinkCellOf(k) + 1)] =
+            static_cast<std::int16_t>(kFirstKinkCategory + k);
+    }
+    return categories;
+}();
+
+constexpr int kAnthroCategory = [] {
+    for (std::size_t c = 0; c < kCategoryTable.size(); ++c) {
+        if (kCategoryTable[c].token == TokenKind::kAnthroDigit) {
+            return static_cast<int>(c);
+        }
+    }
+    return -1;
+}();
+
+// --- What the readers took ------------------------------------------------------------
+//
+// The readers read into a record type R and tell it each run of the text they take, with
+// the category it went into. A plain PROFILE ignores what it is told, so those calls
+// compile to nothing; a Tracing record notes the runs as steps.
+
+inline PROFILE& Fields(PROFILE& record) {
+    return record;
+}
+inline void Took(PROFILE&, std::size_t, std::size_t, int) {}
+inline void TookMore(PROFILE&, std::size_t, std::size_t, int) {}
+
+struct Tracing {
+    PROFILE fields;
+    std::vector<ReadStep>& steps;
+};
+
+inline PROFILE& Fields(Tracing& record) {
+    return record.fields;
+}
+
+// A run of its own.
+void Took(Tracing& record, std::size_t from, std::size_t to, int category) {
+    if (to > from) {
+        record.steps.push_back({from, to - from, ReadStep::kRead, category, 0, 0});
+    }
+}
+
+// A run that continues the run before it when that one holds the same category and ends
+// at `from`.
+void TookMore(Tracing& record, std::size_t from, std::size_t to, int category) {
+    std::vector<ReadStep>& steps = record.steps;
+    if (!steps.empty() && steps.back().category == category &&
+        steps.back().at + steps.back().size == from) {
+        steps.back().size += to - from;
+    } else {
+        Took(record, from, to, category);
+    }
+}
 
 // --- Readers ---------------------------------------------------------------------
 //
@@ -302,7 +363,10 @@ Family ReadFamily(std::string_view text) {
 }
 
 // Species letter, custom name, anthro digit and trait letters.
-std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, PROFILE& r) {
+template <typename R>
+std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, R& record) {
+    PROFILE& r = Fields(record);
+    const std::size_t speciesFrom = pos;
     const unsigned family = r.speciesFamily;
     if (family >= 1 && family < kFamilyPolymorph) {
         pos = SkipBlanks(text, pos);
@@ -326,8 +390,10 @@ std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, PROF
         r.customSpeciesName.assign(text.data() + pos, end - pos);
         pos = std::min(end + 1, text.size());
     }
+    TookMore(record, speciesFrom, pos, kSpeciesCategory);
     std::uint32_t traits = 0;
     unsigned anthro = 0;
+    std::size_t from = pos;  // where the run of the next digit or letter begins, with its blanks
     for (; pos < text.size(); ++pos) {
         const auto c = static_cast<unsigned char>(text[pos]);
         if (c == ' ') {
@@ -335,6 +401,8 @@ std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, PROF
         }
         if (IsDigit(c)) {
             anthro = std::min(c - '0', 7);  // "8" and "9" are past the top of the scale
+            Took(record, from, pos + 1, kAnthroCategory);
+            from = pos + 1;
             continue;
         }
         const std::uint32_t bit = kTraitBits[c];
@@ -342,13 +410,17 @@ std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, PROF
             break;
         }
         traits |= bit;
+        TookMore(record, from, pos + 1, kTraitCategory);
+        from = pos + 1;
     }
     r.specificsFlags = traits;
     r.anthroLevel = anthro;
     return pos;
 }
 
-std::size_t ReadWork(std::string_view text, std::size_t pos, PROFILE& r) {
+template <typename R>
+inline std::size_t ReadWork(std::string_view text, std::size_t pos, R& record) {
+    PROFILE& r = Fields(record);
     bool trained = false;
     while (pos < text.size()) {
         const auto c = static_cast<unsigned char>(text[pos]);
@@ -395,7 +467,9 @@ std::size_t ReadWork(std::string_view text, std::size_t pos, PROFILE& r) {
     return pos;
 }
 
-std::size_t ReadAge(std::string_view text, std::size_t pos, PROFILE& r) {
+template <typename R>
+inline std::size_t ReadAge(std::string_view text, std::size_t pos, R& record) {
+    PROFILE& r = Fields(record);
     pos = SkipBlanks(text, pos);
     if (pos < text.size() && IsDigit(static_cast<unsigned char>(text[pos]))) {
         unsigned years = 0;
@@ -434,10 +508,12 @@ std::size_t ReadChoiceLetters(std::string_view text, std::size_t pos,
     return pos;
 }
 
-void ReadKinks(std::string_view text, std::size_t pos, PROFILE& r) {
+template <typename R>
+void ReadKinks(std::string_view text, std::size_t pos, R& record) {
     // One byte per cell while reading, indexed like the kink tables (cell + 1).
     std::array<std::uint8_t, kKinkCount + 1> cells{};
     while (pos < text.size()) {
+        const std::size_t from = pos;
         const unsigned first = kKinkTables.lead[static_cast<unsigned char>(text[pos++])];
         if (first == 0) {
             continue;
@@ -456,7 +532,9 @@ void ReadKinks(std::string_view text, std::size_t pos, PROFILE& r) {
         const Read marks = KinkMarksAt(text, pos);
         cells[cell] = static_cast<std::uint8_t>(marks.value);
         pos = marks.pos;
+        Took(record, from, pos, kKinkCategories[cell]);
     }
+    PROFILE& r = Fields(record);
     for (std::size_t i = 0; i < r.kinkPrefs.size(); ++i) {
         r.kinkPrefs[i] = static_cast<std::uint8_t>(cells[2 * i + 1] | cells[2 * i + 2] << 4);
     }
@@ -466,9 +544,10 @@ void ReadKinks(std::string_view text, std::size_t pos, PROFILE& r) {
 constexpr std::size_t kStop = std::string_view::npos;
 
 // Reads what follows the tag of category `c`, as its row in the table says, and returns the
-// position after it, or kStop.
-template <int c>
-std::size_t ReadToken(std::string_view text, std::size_t pos, PROFILE& r) {
+// position after it, or kStop. The kink section is read by ReadToken.
+template <int c, typename R>
+std::size_t ReadValue(std::string_view text, std::size_t pos, R& record) {
+    PROFILE& r = Fields(record);
     constexpr const CategoryInfo& row = kCategoryTable[c];
     constexpr TokenKind kind = row.token;
     if constexpr (kind == TokenKind::kLevel) {
@@ -506,41 +585,56 @@ std::size_t ReadToken(std::string_view text, std::size_t pos, PROFILE& r) {
         row.level->set(r, level.value);
         return level.pos;
     } else if constexpr (kind == TokenKind::kWork) {
-        return ReadWork(text, pos, r);
+        return ReadWork(text, pos, record);
     } else if constexpr (kind == TokenKind::kAge) {
-        return ReadAge(text, pos, r);
-    } else if constexpr (kind == TokenKind::kKinkTokens) {
-        row.field->set(r, 1);
-        ReadKinks(text, pos, r);
-        return kStop;
+        return ReadAge(text, pos, record);
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the reader cannot read");
     }
 }
 
-using TokenReader = std::size_t (*)(std::string_view, std::size_t, PROFILE&);
+// Reads the token of category `c` whose tag stands just before `pos`.
+template <int c, typename R>
+std::size_t ReadToken(std::string_view text, std::size_t pos, R& r) {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    if constexpr (row.token == TokenKind::kKinkTokens) {
+        Took(r, pos - 1, pos, c);
+        row.field->set(Fields(r), 1);
+        ReadKinks(text, pos, r);
+        return kStop;
+    } else {
+        const std::size_t end = ReadValue<c>(text, pos, r);
+        Took(r, pos - 1, end == kStop ? text.size() : end, c);
+        return end;
+    }
+}
+
+template <typename R>
+using TokenReader = std::size_t (*)(std::string_view, std::size_t, R&);
 
 // The reader of each tag character; nullptr for characters that are passed over.
-template <std::size_t... I>
-constexpr std::array<TokenReader, 256> MakeTokenReaders(std::index_sequence<I...>) {
-    std::array<TokenReader, 256> readers{};
+template <typename R, std::size_t... I>
+constexpr std::array<TokenReader<R>, 256> MakeTokenReaders(std::index_sequence<I...>) {
+    std::array<TokenReader<R>, 256> readers{};
     ((readers[static_cast<unsigned char>(kCategoryTable[kTokenOrder[I]].tag)] =
-          &ReadToken<kTokenOrder[I]>),
+          &ReadToken<kTokenOrder[I], R>),
      ...);
     return readers;
 }
 
-constexpr std::array<TokenReader, 256> kTokenReaders =
-    MakeTokenReaders(std::make_index_sequence<kTokenOrder.size()>());
+template <typename R>
+constexpr std::array<TokenReader<R>, 256> kTokenReaders =
+    MakeTokenReaders<R>(std::make_index_sequence<kTokenOrder.size()>());
 
 // Everything after the specifics group.
-void ReadTags(std::string_view text, std::size_t pos, PROFILE& r) {
+template <typename R>
+void ReadTags(std::string_view text, std::size_t pos, R& r) {
     while (pos < text.size()) {
         const char tag = text[pos++];
         if (tag == ' ') {
             continue;  // the common case, kept off the table
         }
-        const TokenReader read = kTokenReaders[static_cast<unsigned char>(tag)];
+        const TokenReader<R> read = kTokenReaders<R>[static_cast<unsigned char>(tag)];
         if (read != nullptr) {
             pos = read(text, pos, r);  // kStop ends the loop
         }
@@ -585,6 +679,68 @@ bool ParseCode(std::string_view text, PROFILE& profile) {
     profile = std::move(record);
     return true;
 }
+
+namespace trace_detail {
+
+namespace {
+
+// Fills the gaps between the runs taken with the bytes passed over: blanks separate tokens,
+// each word between them is skipped. Blanks that a reader took after its token, such as
+// those the level marks pass over, go to the gap after it.
+std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& taken) {
+    std::vector<ReadStep> steps;
+    steps.reserve(2 * taken.size() + 3);
+    const auto add = [&](std::size_t from, std::size_t to, ReadStep::Kind kind, int category) {
+        if (to > from) {
+            steps.push_back({from, to - from, kind, category, 0, 0});
+        }
+    };
+    std::size_t at = 0;
+    const auto gap = [&](std::size_t to) {
+        while (at < to) {
+            const bool blank = text[at] == ' ';
+            std::size_t end = at;
+            while (end < to && (text[end] == ' ') == blank) {
+                ++end;
+            }
+            add(at, end, blank ? ReadStep::kRead : ReadStep::kSkipped, -1);
+            at = end;
+        }
+    };
+    for (const ReadStep& run : taken) {
+        gap(run.at);
+        std::size_t end = run.at + run.size;
+        while (end > run.at && text[end - 1] == ' ') {
+            --end;
+        }
+        add(run.at, end, ReadStep::kRead, run.category);
+        at = end;
+    }
+    gap(text.size());
+    return steps;
+}
+
+}  // namespace
+
+bool ReadSteps(std::string_view text, PROFILE& profile, std::vector<ReadStep>& steps) {
+    steps.clear();
+    const Family start = ReadFamily(text);
+    if (start.start != Start::kAccepted) {
+        return false;
+    }
+    std::vector<ReadStep> taken;
+    Tracing record{PROFILE(), taken};
+    record.fields.speciesFamily = start.family;
+    Took(record, 0, 4, -1);  // the header "2.0F"
+    Took(record, 4, start.pos, kSpeciesCategory);
+    const std::size_t pos = ReadSpeciesAndSpecifics(text, start.pos, record);
+    ReadTags(text, pos, record);
+    steps = Tile(text, taken);
+    profile = std::move(record.fields);
+    return true;
+}
+
+}  // namespace trace_detail
 
 std::string RejectionReason(std::string_view text) {
     const Family start = ReadFamily(text);

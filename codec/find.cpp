@@ -1,0 +1,245 @@
+#include "codec/find.h"
+
+#include <algorithm>
+
+#include "codec/codec.h"
+#include "profile/categories.h"
+
+namespace brindlex {
+
+namespace {
+
+constexpr std::string_view kHeader = "2.0F";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A byte that a word goes on with: a "2.0F" after it is inside the word.
+bool IsWordByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '.';
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && IsBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The line without the quote marks of mail replies ("> ", "> > ", ">>").
+std::string_view WithoutQuoteMarks(std::string_view line) {
+    std::string_view rest = line;
+    while (true) {
+        const std::size_t mark = rest.find_first_not_of(" \t");
+        if (mark == std::string_view::npos || rest[mark] != '>') {
+            return rest;
+        }
+        rest.remove_prefix(mark + 1);
+    }
+}
+
+// Where the first "2.0F" that starts a word stands in `line`, from `from` on.
+std::size_t FindHeader(std::string_view line, std::size_t from) {
+    for (std::size_t at = line.find(kHeader, from); at != std::string_view::npos;
+         at = line.find(kHeader, at + 1)) {
+        if (at == 0 || !IsWordByte(line[at - 1])) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool IsLevelMark(std::string_view s) {
+    for (unsigned level = 0; level < 8; ++level) {
+        if (s == LevelMark(level)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// `s` without its first character when that is one of `letters`.
+std::string_view WithoutLetter(std::string_view s, std::string_view letters) {
+    return !s.empty() && letters.find(s.front()) != std::string_view::npos ? s.substr(1) : s;
+}
+
+bool IsAttraction(std::string_view s) {
+    const std::string_view marks(kAttractionMarks.data(), kAttractionMarks.size());
+    return s.size() <= 2 && s.find_first_not_of(marks) == std::string_view::npos;
+}
+
+bool IsWorkCode(std::string_view s) {
+    return std::any_of(kWorkTypes.begin(), kWorkTypes.end(),
+                       [&](const WorkType& w) { return w.code == s; });
+}
+
+// Whether `value` may follow the tag of `row` in a section token.
+bool IsTokenValue(const CategoryInfo& row, std::string_view value) {
+    switch (row.token) {
+        case TokenKind::kLevel:
+            return IsLevelMark(value);
+        case TokenKind::kFlaggedLevel:
+            return IsLevelMark(WithoutLetter(value, row.flagLetters));
+        case TokenKind::kGendered: {
+            const std::string_view letters(row.genderLetters->data(), row.genderLetters->size());
+            const std::string_view rest = WithoutLetter(value, letters);
+            const std::size_t slash = rest.find('/');
+            return IsLevelMark(rest.substr(0, slash)) &&
+                   (slash == std::string_view::npos || IsAttraction(rest.substr(slash + 1)));
+        }
+        case TokenKind::kChoices: {
+            std::size_t letters = 0;
+            while (letters < value.size() &&
+                   std::any_of(row.choices, row.choices + row.choiceCount,
+                               [&](const Choice& c) { return c.letter == value[letters]; })) {
+                ++letters;
+            }
+            return IsLevelMark(value.substr(letters));
+        }
+        case TokenKind::kWork: {
+            std::size_t at = 0;
+            for (bool first = true; at <= value.size(); first = false) {
+                const std::size_t end = std::min(value.find('/', at), value.size());
+                const std::string_view code = value.substr(at, end - at);
+                if (!(first && code.empty()) && !IsWorkCode(code)) {
+                    return false;
+                }
+                at = end + 1;
+            }
+            return true;
+        }
+        case TokenKind::kAge:
+            return (!value.empty() && value.size() <= 3 &&
+                    value.find_first_not_of("0123456789") == std::string_view::npos) ||
+                   IsLevelMark(value);
+        case TokenKind::kKinkTokens:
+            return value.empty();
+        default:
+            return false;
+    }
+}
+
+bool IsKinkToken(std::string_view word) {
+    const std::string_view marks(kKinkMarks.data(), kKinkMarks.size());
+    const std::size_t end = word.find_first_of(marks);
+    if (end == std::string_view::npos || word.size() - end > 2 ||
+        word.find_first_not_of(marks, end) != std::string_view::npos) {
+        return false;
+    }
+    const std::string_view code = word.substr(0, end);
+    return std::any_of(kKinks.begin(), kKinks.end(),
+                       [&](const Kink& k) { return !k.code.empty() && k.code == code; });
+}
+
+// Whether `line` holds nothing but tokens of a code line: section tokens, or kink tokens
+// once the kink section has begun.
+bool IsContinuation(std::string_view line, bool kinks) {
+    const char kinkTag = kCategoryTable[static_cast<std::size_t>(kKinkSwitchCategory)].tag;
+    bool any = false;
+    while (!line.empty()) {
+        const std::size_t end = std::min(line.find(' '), line.size());
+        const std::string_view word = line.substr(0, end);
+        line.remove_prefix(end);
+        line = TrimBlanks(line);
+        if (word.empty()) {
+            continue;
+        }
+        if (kinks) {
+            if (!IsKinkToken(word)) {
+                return false;
+            }
+        } else {
+            const int category = CategoryOfTag(word.front());
+            if (category < 0 ||
+                !IsTokenValue(kCategoryTable[static_cast<std::size_t>(category)], word.substr(1))) {
+                return false;
+            }
+            kinks = word.size() == 1 && word.front() == kinkTag;
+        }
+        any = true;
+    }
+    return any;
+}
+
+struct TextLine {
+    std::size_t at;
+    std::string_view text;  // without its line break
+};
+
+std::vector<TextLine> SplitLines(std::string_view text) {
+    std::vector<TextLine> lines;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+        lines.push_back({at, text.substr(at, end - at)});
+        if (end == text.size()) {
+            break;
+        }
+        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+// The offset of `part` in the text that `line` is a line of.
+std::size_t OffsetOf(const TextLine& line, std::string_view part) {
+    return line.at + static_cast<std::size_t>(part.data() - line.text.data());
+}
+
+}  // namespace
+
+std::vector<FoundCodeLine> FindCodeLines(std::string_view text) {
+    std::vector<FoundCodeLine> found;
+    const std::vector<TextLine> lines = SplitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = WithoutQuoteMarks(lines[i].text);
+        std::size_t at = FindHeader(line, 0);
+        std::size_t last = i;  // the last text line that the code lines of this one take
+        while (at != std::string_view::npos) {
+            const std::size_t next = FindHeader(line, at + kHeader.size());
+            const std::string_view code =
+                TrimBlanks(line.substr(at, next == std::string_view::npos ? next : next - at));
+            at = next;
+            if (!RejectionReason(code).empty()) {
+                continue;
+            }
+            FoundCodeLine result{i + 1, std::string(code), {}};
+            result.pieces.push_back({OffsetOf(lines[i], code), 0, code.size()});
+            // Only the last code line of a text line can go on in the next ones.
+            for (std::size_t j = i + 1; next == std::string_view::npos && j < lines.size(); ++j) {
+                const std::string_view more = TrimBlanks(WithoutQuoteMarks(lines[j].text));
+                PROFILE read;
+                ParseCode(result.code, read);
+                if (FindHeader(more, 0) != std::string_view::npos ||
+                    !IsContinuation(more, read.includeKinks != 0)) {
+                    break;
+                }
+                result.code += ' ';
+                result.pieces.push_back(
+                    {OffsetOf(lines[j], more), result.code.size(), more.size()});
+                result.code += more;
+                last = j;
+            }
+            found.push_back(std::move(result));
+        }
+        i = last;
+    }
+    return found;
+}
+
+std::size_t TextOffset(const FoundCodeLine& found, std::size_t codeAt) {
+    std::size_t offset = 0;
+    for (const FoundCodeLine::Piece& piece : found.pieces) {
+        if (codeAt < piece.codeAt) {
+            break;
+        }
+        offset = piece.textAt + std::min(codeAt - piece.codeAt, piece.size);
+    }
+    return offset;
+}
+
+}  // namespace brindlex
