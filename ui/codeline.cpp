@@ -15,6 +15,7 @@ void MAINFORM::RefreshCodeLine() {
     // Show the beginning of the line, where the species and the traits are.
     m_codeLine->setCursorPosition(0);
     refreshingCodeLine = false;
+    emit answersChanged();
 }
 
 void MAINFORM::OnCodeLineChanged() {
@@ -27,16 +28,20 @@ void MAINFORM::OnCodeLineFocusLost() {
     if (!codeLineEdited || refreshingCodeLine || buildingPage) {
         return;
     }
+    codeLineEdited = false;
+    LoadCodeLine(m_codeLine->text().toStdString());
+}
+
+bool MAINFORM::LoadCodeLine(const std::string& text) {
     refreshingCodeLine = true;
     // Held until the page below shows the answers read.
     const InputPause pause = PauseInput();
-    const std::string text = m_codeLine->text().toStdString();
-    codeLineEdited = false;
     // A line that cannot be read leaves the record as it was; either way the field then
     // shows the line of the record.
-    ParseCode(text, m_profile);
+    const bool read = ParseCode(text, m_profile);
     RefreshCodeLine();
     BuildPage();
+    return read;
 }
 
 }  // namespace brindlex

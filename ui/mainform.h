@@ -3,15 +3,16 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include <QDialog>
 
 #include "profile/categories.h"
+#include "profile/profile.h"
 #include "ui/dialogunits.h"
 #include "ui/inputpause.h"
 #include "ui/pool.h"
-#include "profile/profile.h"
 
 class QComboBox;
 class QLabel;
@@ -57,8 +58,12 @@ public:
     void setAdultTabShown(bool shown);
     bool adultTabShown() const;
 
-    // Puts the code line of the record into the code line field.
+    // Puts the code line of the record into the code line field, and tells answersChanged().
     void RefreshCodeLine();
+    // Reads `text` into the record as the code line field does when the user has typed it
+    // and leaves the field: a line that ParseCode accepts replaces the answers and the page
+    // shows them; a rejected one changes nothing. Returns whether the line was read.
+    bool LoadCodeLine(const std::string& text);
     // Builds the page of the current category from the record.
     void BuildPage();
     // Lists the categories of the selected tab, selects the row remembered for it and
@@ -77,6 +82,11 @@ public:
     bool isCodeLineEdited() const { return codeLineEdited; }
     bool isSettingAgeText() const { return settingAgeText; }
     int rememberedRow(int tab) const { return tabListRow.at(static_cast<std::size_t>(tab)); }
+
+signals:
+    // The record may hold other answers than before: raised after every answer stored, a
+    // line read and every refresh of the code line.
+    void answersChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
