@@ -1,6 +1,9 @@
 #include "app/application.h"
 
+#include "app/dialogs.h"
 #include "app/menucommands.h"
+
+#include <QTimer>
 #include "ui/mainform.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace. The pictures live in a static library,
@@ -18,14 +21,34 @@ APPLICATION::APPLICATION(int& argc, char** argv) : QApplication(argc, argv) {
     setDesktopFileName(QStringLiteral("org.brindlex.Brindlex"));
 }
 
-int APPLICATION::StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause) {
+int APPLICATION::StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause,
+                         const QString& answersFolder) {
+    ANSWERSTORE store(answersFolder);
+    const QString loadProblem = store.Load(profile);
     MAINFORM mainForm(profile);
     InstallMenu(mainForm);
+    // Every change is kept at once. A failure is told once the handler that made the change
+    // has ended, not in its middle.
+    QObject::connect(&mainForm, &MAINFORM::answersChanged, &mainForm, [&] {
+        const QString problem = store.Store(profile);
+        if (!problem.isEmpty()) {
+            QTimer::singleShot(0, &mainForm, [&mainForm, problem] {
+                MESSAGEBOX::warning(&mainForm, QStringLiteral("Brindlex"), problem);
+            });
+        }
+    });
 
     SPLASHFORM splash;
     // The fade keeps to the clock from here on, after the main window has been built.
     splash.FadeIn(pause ? pause : SPLASHFORM::StepPause(SPLASHFORM::ClockPause()));
     splash.hide();
+
+    // Told once the main window shows: its event loop runs the timer.
+    if (!loadProblem.isEmpty()) {
+        QTimer::singleShot(0, &mainForm, [&mainForm, loadProblem] {
+            MESSAGEBOX::warning(&mainForm, QStringLiteral("Brindlex"), loadProblem);
+        });
+    }
 
     // How the window was closed does not matter: closing it ends the program.
     mainForm.exec();

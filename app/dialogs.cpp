@@ -31,6 +31,23 @@ QString FILECHOOSER::getSaveFileName(QWidget* owner, const QString& filter,
     return files.isEmpty() ? QString() : files.first();
 }
 
+QString FILECHOOSER::getOpenFileName(QWidget* owner, const QString& filter) {
+    if (s_nextFileName) {
+        const QString answer = *s_nextFileName;
+        s_nextFileName.reset();
+        return answer;
+    }
+    QFileDialog dialog(owner, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setEnabled(true);  // as for saving: the owner may be disabled meanwhile
+    if (dialog.exec() != QDialog::Accepted) {
+        return QString();
+    }
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
 void FILECHOOSER::setNextFileName(const QString& fileName) {
     s_nextFileName = fileName;
 }
@@ -47,6 +64,18 @@ QMessageBox::StandardButton MESSAGEBOX::warning(QWidget* owner, const QString& t
         return answer;
     }
     return QMessageBox::warning(owner, title, text);
+}
+
+QMessageBox::StandardButton MESSAGEBOX::question(QWidget* owner, const QString& title,
+                                                 const QString& text) {
+    if (s_nextAnswer != QMessageBox::NoButton) {
+        const QMessageBox::StandardButton answer = s_nextAnswer;
+        s_nextAnswer = QMessageBox::NoButton;
+        s_answeredText = text;
+        return answer;
+    }
+    return QMessageBox::question(owner, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No);
 }
 
 void MESSAGEBOX::setNextAnswer(QMessageBox::StandardButton button) {

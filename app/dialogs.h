@@ -24,6 +24,10 @@ public:
     // as a cancel would.
     static void setNextFileName(const QString& fileName);
 
+    // Asks for an existing file to read, offering the types in `filter`. Returns its path, or
+    // an empty string when the user cancels. setNextFileName() answers it as well.
+    static QString getOpenFileName(QWidget* owner, const QString& filter);
+
 private:
     static std::optional<QString> s_nextFileName;
 };
@@ -33,6 +37,9 @@ class MESSAGEBOX {
 public:
     static QMessageBox::StandardButton warning(QWidget* owner, const QString& title,
                                                const QString& text);
+    // Asks a question that the user answers with Yes or No (the default).
+    static QMessageBox::StandardButton question(QWidget* owner, const QString& title,
+                                                const QString& text);
 
     // The next box is not shown and gives `button` as its answer at once; its text is kept
     // for answeredText(). NoButton shows boxes again.

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -14,15 +15,18 @@
 #include "app/dialogs.h"
 #include "app/links.h"
 #include "codec/codec.h"
+#include "codec/lines.h"
 #include "ui/mainform.h"
 
 namespace brindlex {
 
 namespace {
 
-QAction* AddCommand(QMenu* menu, MenuCommand id, const char* text) {
+// A menu item whose command first stores what the user typed and has not left yet.
+QAction* AddCommand(MAINFORM& form, QMenu* menu, MenuCommand id, const char* text) {
     QAction* action = menu->addAction(QString::fromLatin1(text));
     action->setObjectName(QString::number(id));
+    QObject::connect(action, &QAction::triggered, &form, [&form] { form.CommitPendingEdits(); });
     return action;
 }
 
@@ -42,27 +46,32 @@ void InstallMenu(MAINFORM& form) {
     QMenuBar* bar = form.menuBar();
 
     QMenu* file = bar->addMenu(QStringLiteral("File"));
-    QObject::connect(AddCommand(file, kCommandSaveAsText, "Save as Txt File"), &QAction::triggered,
-                     &form, [&form] { SaveCodeLine(form); });
+    QObject::connect(AddCommand(form, file, kCommandOpenText, "Open Txt File..."),
+                     &QAction::triggered, &form, [&form] { OpenCodeLine(form); });
+    QObject::connect(AddCommand(form, file, kCommandSaveAsText, "Save as Txt File"),
+                     &QAction::triggered, &form, [&form] { SaveCodeLine(form); });
+    file->addSeparator();
+    QObject::connect(AddCommand(form, file, kCommandStartOver, "Start Over"), &QAction::triggered,
+                     &form, [&form] { StartOver(form); });
 
     QMenu* application = bar->addMenu(QStringLiteral("Application"));
-    QObject::connect(AddCommand(application, kCommandAbout, "About"), &QAction::triggered, &form,
+    QObject::connect(AddCommand(form, application, kCommandAbout, "About"), &QAction::triggered, &form,
                      [&form] { ShowAbout(form); });
-    QObject::connect(AddCommand(application, kCommandCheckForUpdate, "Check For Update"),
+    QObject::connect(AddCommand(form, application, kCommandCheckForUpdate, "Check For Update"),
                      &QAction::triggered, &form, [] { OpenWebPage(HomePageUrl()); });
 
     // The check mark is the only record of whether the adult tab is wanted.
     QAction* adult =
-        AddCommand(application, kCommandAdultMaterial, "I am old enough to view adult material");
+        AddCommand(form, application, kCommandAdultMaterial, "I am old enough to view adult material");
     adult->setCheckable(true);
     QObject::connect(adult, &QAction::toggled, &form,
                      [&form](bool checked) { form.setAdultTabShown(checked); });
 
     application->addSeparator();
-    QObject::connect(AddCommand(application, kCommandDonate, "Donate"), &QAction::triggered, &form,
+    QObject::connect(AddCommand(form, application, kCommandDonate, "Donate"), &QAction::triggered, &form,
                      [] { OpenWebPage(DonatePageUrl()); });
     application->addSeparator();
-    QObject::connect(AddCommand(application, kCommandExit, "Exit"), &QAction::triggered, &form,
+    QObject::connect(AddCommand(form, application, kCommandExit, "Exit"), &QAction::triggered, &form,
                      [&form] { form.done(1); });
 }
 
@@ -79,6 +88,48 @@ void SaveCodeLine(MAINFORM& form) {
         MESSAGEBOX::warning(&form, QStringLiteral("Save as Txt File"),
                             QStringLiteral("The code line could not be saved to %1.\n\n%2")
                                 .arg(QDir::toNativeSeparators(path), failure));
+    }
+}
+
+void OpenCodeLine(MAINFORM& form) {
+    const QString title = QStringLiteral("Open Txt File");
+    QString path;
+    {
+        const InputPause pause = form.PauseInput();
+        path = FILECHOOSER::getOpenFileName(&form, QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+    }
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        MESSAGEBOX::warning(&form, title,
+                            QStringLiteral("%1 could not be read.\n\n%2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    // The first line, as a saved file holds it: up to a 0x00 byte or a line break.
+    const std::string line(
+        FirstLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    if (!form.LoadCodeLine(line)) {
+        MESSAGEBOX::warning(
+            &form, title,
+            QStringLiteral("The first line of %1 is no code line that Brindlex can read (%2). "
+                           "Your answers are unchanged.")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(RejectionReason(line))));
+    }
+}
+
+void StartOver(MAINFORM& form) {
+    const auto answer = MESSAGEBOX::question(
+        &form, QStringLiteral("Start Over"),
+        QStringLiteral("Clear every answer and start over with an empty questionnaire?"));
+    if (answer == QMessageBox::Yes) {
+        form.ClearAnswers();
     }
 }
 

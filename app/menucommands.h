@@ -17,6 +17,8 @@ enum MenuCommand : int {
     kCommandSaveAsText = 40005,
     kCommandDonate = 40006,
     kCommandAdultMaterial = 40007,
+    kCommandOpenText = 40008,
+    kCommandStartOver = 40009,
 };
 
 // Fills the menus "File" and "Application" into the window's menu bar and connects their
@@ -26,6 +28,14 @@ void InstallMenu(MAINFORM& form);
 // "Save as Txt File": asks for a file and writes the code line of the window's answers into
 // it. The window takes no input meanwhile; a failure is reported in a message box.
 void SaveCodeLine(MAINFORM& form);
+
+// "Open Txt File...": asks for a file and reads its first line as if the user had pasted it
+// into the code line. A file that cannot be read, or a line that is no code line, changes no
+// answer and is reported in a message box.
+void OpenCodeLine(MAINFORM& form);
+
+// "Start Over": after the user confirms it, every answer goes back to the all-zero record.
+void StartOver(MAINFORM& form);
 
 // Writes the code line of `profile` and one 0x00 byte to `path`. An existing file is replaced
 // only once the new content has been written completely. Returns why the file could not be

@@ -290,7 +290,7 @@ void ComposeCodeInto(PROFILE& p, std::string& out) {
     }
     const bool nameMayFollow = WriteSpecies(head, p);
     const std::string_view name = p.customSpeciesName;
-    const bool writeName = nameMayFollow && name.find_first_not_of(" ]") != std::string_view::npos;
+    const bool writeName = nameMayFollow && IsWrittenName(name);
     char* const tail = buffer.data() + kHeadCapacity;
     const char* tailEnd = WriteTail(tail, p);
 

@@ -68,6 +68,12 @@ constexpr unsigned AttractionOfEntries(int guys, int girls) {
     return (static_cast<unsigned>(guys + 1) & 3u) | ((static_cast<unsigned>(girls + 1) & 3u) << 2);
 }
 
+// Whether a custom species name shows in the code line: the line leaves out its "]"s,
+// and a name of nothing else but blanks is not written at all.
+constexpr bool IsWrittenName(std::string_view name) {
+    return name.find_first_not_of(" ]") != std::string_view::npos;
+}
+
 // All fields start at 0 and the custom species name empty. Every field keeps
 // only the low bits of what is stored into it, so no store reaches a neighbour.
 struct PROFILE {

@@ -1,5 +1,6 @@
 // The code line field: filled from the record after every change, and read back into the
-// record when the user has edited it and leaves it.
+// record when the user has edited it and leaves it; and what the user typed into a text
+// field, stored before anything else happens.
 #include <string>
 
 #include <QLineEdit>
@@ -42,6 +43,35 @@ bool MAINFORM::LoadCodeLine(const std::string& text) {
     RefreshCodeLine();
     BuildPage();
     return read;
+}
+
+// --- Typing that has not been stored yet -------------------------------------------------
+
+void MAINFORM::done(int result) {
+    CommitPendingEdits();
+    QDialog::done(result);
+}
+
+void MAINFORM::CommitPendingEdits() {
+    if (m_committingEdits || buildingPage || refreshingCodeLine) {
+        return;
+    }
+    m_committingEdits = true;
+    if (codeLineEdited) {
+        OnCodeLineFocusLost();
+    }
+    if (m_nameEdited) {
+        OnCustomNameFocusLost();
+    }
+    m_committingEdits = false;
+}
+
+void MAINFORM::ClearAnswers() {
+    m_profile = PROFILE();
+    codeLineEdited = false;
+    m_nameEdited = false;
+    RefreshCodeLine();
+    BuildPage();
 }
 
 }  // namespace brindlex

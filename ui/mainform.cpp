@@ -96,6 +96,14 @@ void MAINFORM::CreateTemplateControls() {
     m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_categoryList->setUniformItemSizes(true);
     connect(m_categoryList, &QListWidget::currentRowChanged, this, [this] { BuildPage(); });
+    // Ctrl+click, Ctrl+Space or a click below the last row would leave the list without a
+    // selected row while the page still shows the current one.
+    connect(m_categoryList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int row = m_categoryList->currentRow();
+        if (row >= 0 && m_categoryList->selectedItems().isEmpty()) {
+            m_categoryList->setCurrentRow(row, QItemSelectionModel::Select);
+        }
+    });
 
     m_description = new QPlainTextEdit(m_client);
     m_description->setObjectName(QStringLiteral("1006"));
@@ -135,6 +143,7 @@ void MAINFORM::CreateTemplateControls() {
 
 void MAINFORM::CreatePool() {
     m_slider = new QSlider(Qt::Vertical, m_client);
+    m_slider->installEventFilter(this);  // wheel steps
     m_slider->setObjectName(QStringLiteral("16"));
     m_slider->setGeometry(m_units.rect(95, 63, 115, 134));
     // The slider's value is the level it shows: 7 at the top, 0 (no answer) at the
@@ -164,6 +173,7 @@ void MAINFORM::CreatePool() {
     m_customName->setPlaceholderText(QStringLiteral("<My Custom Animal>"));
     m_customName->setValidator(new FitsWidthValidator(m_customName));
     m_customName->installEventFilter(this);
+    connect(m_customName, &QLineEdit::textEdited, this, [this] { m_nameEdited = true; });
     m_customName->hide();
 
     for (int i = 0; i < static_cast<int>(m_boxes.size()); ++i) {
@@ -192,6 +202,7 @@ void MAINFORM::CreatePool() {
         list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setGeometry(m_units.rect(0, 0, 5, 5));
         list->hide();
+        list->installEventFilter(this);  // wheel steps
         (id == 38 ? m_list38 : m_list39) = list;
     }
     connect(m_list38, &QComboBox::activated, this, [this] { RouteListChoice(38); });
@@ -269,6 +280,15 @@ void MAINFORM::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MAINFORM::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        // A wheel step over a closed list or the slider is no answer unless the user has
+        // given that control the keyboard focus.
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (control != nullptr && !control->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut) {
         // Opening a menu or a context menu leaves the focus where it is. Disabling the
         // window takes the focus away in Qt only, and is no focus loss of the field.
@@ -285,6 +305,7 @@ bool MAINFORM::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MAINFORM::OnTabChanged() {
+    CommitPendingEdits();
     LeaveTab(m_listedTab);
     FillCategoryList();
 }
@@ -331,6 +352,11 @@ const CategoryInfo& MAINFORM::CurrentRow() const {
 }
 
 InputPause MAINFORM::PauseInput() {
+    // Disabling the window takes the focus from a field the user may have typed into; that
+    // counts as leaving the field.
+    if (isEnabled()) {
+        CommitPendingEdits();
+    }
     return InputPause(*this, m_categoryList);
 }
 
@@ -369,6 +395,7 @@ PoolSet MAINFORM::BuildCategoryPage(int category) {
 // --- Routing the user's actions by the page shown ----------------------------------------
 
 void MAINFORM::RouteListChoice(int listId) {
+    CommitPendingEdits();
     const PageKind page = CurrentRow().page;
     const bool second = listId == 39;
     if (page == PageKind::kWork && second) {
@@ -413,6 +440,7 @@ void MAINFORM::RouteListChoice(int listId) {
 }
 
 void MAINFORM::RouteBoxClick(int id) {
+    CommitPendingEdits();
     const int category = CurrentCategoryIndex();
     const PageKind page = CategoryOf(category).page;
     if (page == PageKind::kTraitBoxes) {
@@ -437,6 +465,7 @@ void MAINFORM::RouteBoxClick(int id) {
 }
 
 void MAINFORM::RouteUpdateClick() {
+    CommitPendingEdits();
     if (CurrentRow().page == PageKind::kAge) {
         OnAgeBracketUpdate();
     } else {

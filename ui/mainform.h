@@ -71,8 +71,15 @@ public:
     void FillCategoryList();
     // The category of the selected tab and row, -1 when either is missing.
     int CurrentCategoryIndex() const;
-    // Takes no user input until the returned pause ends; see InputPause.
+    // Takes no user input until the returned pause ends; see InputPause. What the user typed
+    // into the code line or the name field is stored first, as leaving the field stores it.
     [[nodiscard]] InputPause PauseInput();
+    // Stores what the user typed into the code line or the custom name field and has not
+    // left yet, as leaving the field would. Runs before the window acts on anything else the
+    // user does; does nothing while the window itself writes its controls.
+    void CommitPendingEdits();
+    // Replaces every answer by the all-zero record and shows it.
+    void ClearAnswers();
 
     PROFILE& profile() const { return m_profile; }
 
@@ -87,6 +94,10 @@ signals:
     // The record may hold other answers than before: raised after every answer stored, a
     // line read and every refresh of the code line.
     void answersChanged();
+
+public slots:
+    // Escape, the close box and "Exit" end the window; what the user typed is kept first.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -214,6 +225,9 @@ private:
     bool refreshingCodeLine = false;
     bool buildingPage = false;
     bool settingAgeText = false;
+    // The user typed into the custom name field since it was last stored.
+    bool m_nameEdited = false;
+    bool m_committingEdits = false;
 
     // The tab whose categories the list shows.
     int m_listedTab = -1;

@@ -44,11 +44,14 @@ PoolSet MAINFORM::ShowSpeciesChoices() {
     if (family >= 1 && family < static_cast<int>(kFamilyPolymorph)) {
         m_customName->hide();
         const QStringList& names = SpeciesNames(family);
+        const int other = static_cast<int>(names.size()) - 1;
         const int index = static_cast<int>(m_profile.speciesIndex);
-        // Past the last species stands "Other".
-        SetUpList(m_list39, names,
-                  index == 0 ? -1 : std::min(index - 1, static_cast<int>(names.size()) - 1),
-                  {150, 90, 270, 150});
+        // Past the last species stands "Other". The code line writes a name for a species
+        // without a letter as species 0: the page shows it as "Other" with that name.
+        const int selection = index != 0 ? std::min(index - 1, other)
+                              : IsWrittenName(m_profile.customSpeciesName) ? other
+                                                                           : -1;
+        SetUpList(m_list39, names, selection, {150, 90, 270, 150});
         m_list39->show();
         return kPoolList39 | ShowCustomNameBelowSpecies();
     }
@@ -116,6 +119,7 @@ void MAINFORM::OnCustomNameFocusLost() {
     if (buildingPage) {
         return;
     }
+    m_nameEdited = false;
     const InputPause pause = PauseInput();
     m_profile.customSpeciesName = m_customName->text().toStdString();
     RefreshCodeLine();

@@ -62,7 +62,9 @@ TEST_F(Menu, HoldsTheCommandsInOrderWithoutShortcuts) {
         }
         return result;
     };
-    EXPECT_EQ(texts(menus[0]->menu()), (std::vector<std::string>{"Save as Txt File"}));
+    EXPECT_EQ(texts(menus[0]->menu()), (std::vector<std::string>{"Open Txt File...",
+                                                                  "Save as Txt File", "-",
+                                                                  "Start Over"}));
     EXPECT_EQ(texts(menus[1]->menu()),
               (std::vector<std::string>{"About", "Check For Update",
                                         "I am old enough to view adult material", "-", "Donate",

@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QtGlobal>
 
+#include "app/answerstore.h"
 #include "app/application.h"
 
 int main(int argc, char** argv) {
@@ -14,7 +17,11 @@ int main(int argc, char** argv) {
     }
     // The tests drive Qt's own file chooser; a native one could not be reached.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    // Answers are kept in a folder of Qt's test mode, never in a real user's, and each run
+    // starts without any.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     brindlex::APPLICATION application(argc, argv);
+    QDir(brindlex::ANSWERSTORE::DefaultFolder()).removeRecursively();
     return RUN_ALL_TESTS();
 }
