@@ -33,6 +33,9 @@ class MESSAGEBOX {
 public:
     static QMessageBox::StandardButton warning(QWidget* owner, const QString& title,
                                                const QString& text);
+    // Asks with the buttons Yes and No.
+    static QMessageBox::StandardButton question(QWidget* owner, const QString& title,
+                                                const QString& text);
 
     // The next box is not shown and gives `button` as its answer at once; its text is kept
     // for answeredText(). NoButton shows boxes again.
@@ -43,6 +46,9 @@ public:
     static QString answeredText();
 
 private:
+    // The answer given in advance for a box saying `text`, taken once; NoButton when none.
+    static QMessageBox::StandardButton TakeNextAnswer(const QString& text);
+
     static QMessageBox::StandardButton s_nextAnswer;
     static QString s_answeredText;
 };
