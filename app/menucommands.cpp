@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDesktopServices>
 #include <QDir>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -13,6 +14,7 @@
 #include "app/aboutform.h"
 #include "app/dialogs.h"
 #include "app/links.h"
+#include "app/readcodeline.h"
 #include "codec/codec.h"
 #include "ui/mainform.h"
 
@@ -46,6 +48,10 @@ void InstallMenu(MAINFORM& form) {
                      &form, [&form] { SaveCodeLine(form); });
 
     QMenu* application = bar->addMenu(QStringLiteral("Application"));
+    QAction* read = AddCommand(application, kCommandReadCodeLine, "Read a Code Line...");
+    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QObject::connect(read, &QAction::triggered, &form, [&form] { ShowCodeLineReader(form); });
+    application->addSeparator();
     QObject::connect(AddCommand(application, kCommandAbout, "About"), &QAction::triggered, &form,
                      [&form] { ShowAbout(form); });
     QObject::connect(AddCommand(application, kCommandCheckForUpdate, "Check For Update"),

@@ -17,6 +17,7 @@ enum MenuCommand : int {
     kCommandSaveAsText = 40005,
     kCommandDonate = 40006,
     kCommandAdultMaterial = 40007,
+    kCommandReadCodeLine = 40010,
 };
 
 // Fills the menus "File" and "Application" into the window's menu bar and connects their
