@@ -67,9 +67,9 @@ QString ANSWERSTORE::Load(PROFILE& profile) {
             reason = file.errorString();
         } else {
             try {
-                profile = ProfileFromJsonText(std::string_view(bytes.constData(),
-                                                               static_cast<std::size_t>(bytes.size())),
-                                              NameCharacters::kAny);
+                profile = ProfileFromJsonText(
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                    NameCharacters::kAny);
                 m_stored = profile;
                 return QString();
             } catch (const ProfileJsonError& e) {
@@ -85,8 +85,9 @@ QString ANSWERSTORE::Load(PROFILE& profile) {
     const QString bad = filePath() + QLatin1String(kBadSuffix);
     QFile::remove(bad);
     const bool kept = QFile::rename(filePath(), bad);
-    QString text = QStringLiteral("Your answers from the last time could not be read back (%1), "
-                                  "so Brindlex starts with empty answers.")
+    QString text = QStringLiteral(
+                       "Your answers from the last time could not be read back (%1), "
+                       "so Brindlex starts with empty answers.")
                        .arg(reason);
     if (kept) {
         text += QStringLiteral("\n\nThe file is kept as %1.").arg(QDir::toNativeSeparators(bad));
@@ -100,7 +101,8 @@ QString ANSWERSTORE::Store(const PROFILE& profile) {
     }
     QString reason;
     if (!QDir().mkpath(m_folder)) {
-        reason = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_folder));
+        reason =
+            QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_folder));
     } else {
         reason = WriteOwnerOnly(filePath(), ProfileToJsonText(profile));
     }
@@ -112,9 +114,10 @@ QString ANSWERSTORE::Store(const PROFILE& profile) {
         return QString();
     }
     m_failureReported = true;
-    return QStringLiteral("Your answers could not be kept for the next time: %1 cannot be "
-                          "written (%2).\n\nBrindlex goes on working; save your code line with "
-                          "\"Save as Txt File\" to keep it.")
+    return QStringLiteral(
+               "Your answers could not be kept for the next time: %1 cannot be "
+               "written (%2).\n\nBrindlex goes on working; save your code line with "
+               "\"Save as Txt File\" to keep it.")
         .arg(QDir::toNativeSeparators(filePath()), reason);
 }
 

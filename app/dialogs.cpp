@@ -55,27 +55,28 @@ void FILECHOOSER::setNextFileName(const QString& fileName) {
 QMessageBox::StandardButton MESSAGEBOX::s_nextAnswer = QMessageBox::NoButton;
 QString MESSAGEBOX::s_answeredText;
 
-QMessageBox::StandardButton MESSAGEBOX::warning(QWidget* owner, const QString& title,
-                                                const QString& text) {
-    if (s_nextAnswer != QMessageBox::NoButton) {
-        const QMessageBox::StandardButton answer = s_nextAnswer;
+QMessageBox::StandardButton MESSAGEBOX::TakeNextAnswer(const QString& text) {
+    const QMessageBox::StandardButton answer = s_nextAnswer;
+    if (answer != QMessageBox::NoButton) {
         s_nextAnswer = QMessageBox::NoButton;
         s_answeredText = text;
-        return answer;
     }
-    return QMessageBox::warning(owner, title, text);
+    return answer;
+}
+
+QMessageBox::StandardButton MESSAGEBOX::warning(QWidget* owner, const QString& title,
+                                                const QString& text) {
+    const QMessageBox::StandardButton answer = TakeNextAnswer(text);
+    return answer != QMessageBox::NoButton ? answer : QMessageBox::warning(owner, title, text);
 }
 
 QMessageBox::StandardButton MESSAGEBOX::question(QWidget* owner, const QString& title,
                                                  const QString& text) {
-    if (s_nextAnswer != QMessageBox::NoButton) {
-        const QMessageBox::StandardButton answer = s_nextAnswer;
-        s_nextAnswer = QMessageBox::NoButton;
-        s_answeredText = text;
-        return answer;
-    }
-    return QMessageBox::question(owner, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No);
+    const QMessageBox::StandardButton answer = TakeNextAnswer(text);
+    return answer != QMessageBox::NoButton
+               ? answer
+               : QMessageBox::question(owner, title, text, QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::No);
 }
 
 void MESSAGEBOX::setNextAnswer(QMessageBox::StandardButton button) {

@@ -50,6 +50,9 @@ public:
     static QString answeredText();
 
 private:
+    // The answer given in advance for a box saying `text`, taken once; NoButton when none.
+    static QMessageBox::StandardButton TakeNextAnswer(const QString& text);
+
     static QMessageBox::StandardButton s_nextAnswer;
     static QString s_answeredText;
 };

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -14,6 +15,7 @@
 #include "app/aboutform.h"
 #include "app/dialogs.h"
 #include "app/links.h"
+#include "app/readcodeline.h"
 #include "codec/codec.h"
 #include "codec/lines.h"
 #include "ui/mainform.h"
@@ -55,24 +57,28 @@ void InstallMenu(MAINFORM& form) {
                      &form, [&form] { StartOver(form); });
 
     QMenu* application = bar->addMenu(QStringLiteral("Application"));
-    QObject::connect(AddCommand(form, application, kCommandAbout, "About"), &QAction::triggered, &form,
-                     [&form] { ShowAbout(form); });
+    QAction* read = AddCommand(form, application, kCommandReadCodeLine, "Read a Code Line...");
+    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QObject::connect(read, &QAction::triggered, &form, [&form] { ShowCodeLineReader(form); });
+    application->addSeparator();
+    QObject::connect(AddCommand(form, application, kCommandAbout, "About"), &QAction::triggered,
+                     &form, [&form] { ShowAbout(form); });
     QObject::connect(AddCommand(form, application, kCommandCheckForUpdate, "Check For Update"),
                      &QAction::triggered, &form, [] { OpenWebPage(HomePageUrl()); });
 
     // The check mark is the only record of whether the adult tab is wanted.
-    QAction* adult =
-        AddCommand(form, application, kCommandAdultMaterial, "I am old enough to view adult material");
+    QAction* adult = AddCommand(form, application, kCommandAdultMaterial,
+                                "I am old enough to view adult material");
     adult->setCheckable(true);
     QObject::connect(adult, &QAction::toggled, &form,
                      [&form](bool checked) { form.setAdultTabShown(checked); });
 
     application->addSeparator();
-    QObject::connect(AddCommand(form, application, kCommandDonate, "Donate"), &QAction::triggered, &form,
-                     [] { OpenWebPage(DonatePageUrl()); });
+    QObject::connect(AddCommand(form, application, kCommandDonate, "Donate"), &QAction::triggered,
+                     &form, [] { OpenWebPage(DonatePageUrl()); });
     application->addSeparator();
-    QObject::connect(AddCommand(form, application, kCommandExit, "Exit"), &QAction::triggered, &form,
-                     [&form] { form.done(1); });
+    QObject::connect(AddCommand(form, application, kCommandExit, "Exit"), &QAction::triggered,
+                     &form, [&form] { form.done(1); });
 }
 
 void SaveCodeLine(MAINFORM& form) {
@@ -96,7 +102,8 @@ void OpenCodeLine(MAINFORM& form) {
     QString path;
     {
         const InputPause pause = form.PauseInput();
-        path = FILECHOOSER::getOpenFileName(&form, QStringLiteral("Text Files (*.txt);;All Files (*)"));
+        path = FILECHOOSER::getOpenFileName(&form,
+                                            QStringLiteral("Text Files (*.txt);;All Files (*)"));
     }
     if (path.isEmpty()) {
         return;
@@ -120,7 +127,8 @@ void OpenCodeLine(MAINFORM& form) {
             &form, title,
             QStringLiteral("The first line of %1 is no code line that Brindlex can read (%2). "
                            "Your answers are unchanged.")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(RejectionReason(line))));
+                .arg(QDir::toNativeSeparators(path),
+                     QString::fromStdString(RejectionReason(line))));
     }
 }
 

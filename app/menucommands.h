@@ -19,6 +19,7 @@ enum MenuCommand : int {
     kCommandAdultMaterial = 40007,
     kCommandOpenText = 40008,
     kCommandStartOver = 40009,
+    kCommandReadCodeLine = 40010,
 };
 
 // Fills the menus "File" and "Application" into the window's menu bar and connects their

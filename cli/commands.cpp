@@ -157,26 +157,9 @@ void AppendRepairs(const TracedLine& read, const Explanation& explanation, std::
         if (!IsRepair(step)) {
             continue;
         }
-        out += any ? "  byte " : "Repairs:\n  byte ";
+        out += any ? "  " : "Repairs:\n  ";
         any = true;
-        out += std::to_string(step.at + 1);
-        if (step.category >= 0) {
-            out += ", ";
-            out += AnswerName(step.category);
-        }
-        out += ": \"";
-        out += read.line.substr(step.at, step.size);
-        out += "\" ";
-        out += KindName(step.kind);
-        if (step.kind == ReadStep::kOverridden) {
-            out += " by a later token";
-        } else if (step.kind == ReadStep::kRewritten && step.codeSize == 0) {
-            out += " as nothing";
-        } else if (step.kind == ReadStep::kRewritten) {
-            out += " as \"";
-            out += Written(explanation, step);
-            out += '"';
-        }
+        out += DescribeRepair(read.line, explanation.line, step);
         out += '\n';
     }
     if (!any) {

@@ -144,6 +144,28 @@ std::string_view KindName(ReadStep::Kind kind) {
     return "skipped";
 }
 
+std::string DescribeRepair(std::string_view text, std::string_view normal, const ReadStep& step) {
+    std::string out = "byte " + std::to_string(step.at + 1);
+    if (step.category >= 0) {
+        out += ", ";
+        out += AnswerName(step.category);
+    }
+    out += ": \"";
+    out += text.substr(step.at, step.size);
+    out += "\" ";
+    out += KindName(step.kind);
+    if (step.kind == ReadStep::kOverridden) {
+        out += " by a later token";
+    } else if (step.kind == ReadStep::kRewritten && step.codeSize == 0) {
+        out += " as nothing";
+    } else if (step.kind == ReadStep::kRewritten) {
+        out += " as \"";
+        out += normal.substr(step.codeAt, step.codeSize);
+        out += '"';
+    }
+    return out;
+}
+
 std::string_view AnswerName(int category) {
     if (category >= kFirstKinkCategory && category < kCategoryCount) {
         return kKinks[static_cast<std::size_t>(category - kFirstKinkCategory)].name;

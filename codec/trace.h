@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,10 @@ inline bool IsRepair(const ReadStep& step) {
 
 // "read", "rewritten", "overridden" or "skipped".
 std::string_view KindName(ReadStep::Kind kind);
+
+// A repair of `text` in words, at its byte position (the first byte is 1), e.g.
+// byte 7, Anthro Level: "9" rewritten as "7". `normal` is the normal form of the answers read.
+std::string DescribeRepair(std::string_view text, std::string_view normal, const ReadStep& step);
 
 // The name the explainer gives the first answer of a category ("Species", "Traits", "Art",
 // "Age", a kink's name); empty for -1.
