@@ -14,12 +14,13 @@ set(BRINDLEX_DESCRIPTION
      paste into a profile, a signature or a chat."
     "* The code line follows every answer at once"
     "* Paste a code line back in to load, inspect and edit its answers"
-    "* Save the code line as a text file"
+    "* Save the code line as a text file, and open it again"
+    "* Read anyone's code line: explained, repaired and compared with your own answers"
     "* Questions about sexual preferences stay hidden until you confirm that you are an adult"
     "Beside the window comes brindlex-code, a command-line tool that composes, reads,
      normalises and explains code lines for scripts and chat bots."
-    "Brindlex keeps every answer in memory only: it reads no configuration and writes no file
-     other than the one you choose.")
+    "Brindlex keeps your answers between runs in a file that only you can read, and writes no
+     other file than the one you choose.")
 
 set(BRINDLEX_MAINTAINER "The Brindlex developers <developers@brindlex.org>"
     CACHE STRING "Maintainer named in the Debian package")
