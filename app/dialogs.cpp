@@ -7,22 +7,11 @@ namespace brindlex {
 
 std::optional<QString> FILECHOOSER::s_nextFileName;
 
-QString FILECHOOSER::getSaveFileName(QWidget* owner, const QString& filter,
-                                     const QString& defaultSuffix) {
-    if (s_nextFileName) {
-        const QString answer = *s_nextFileName;
-        s_nextFileName.reset();
-        return answer;
-    }
+namespace {
 
-    // QFileDialog::getSaveFileName() cannot add a default suffix, so the dialog is built here.
-    QFileDialog dialog(owner, QString(), QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // The owner may have been disabled for the time the chooser runs; the chooser itself
-    // must still take input.
+// Runs a chooser and returns the file chosen, or an empty string for a cancel. The owner may
+// have been disabled for the time the chooser runs; the chooser itself must still take input.
+QString RunChooser(QFileDialog& dialog) {
     dialog.setEnabled(true);
     if (dialog.exec() != QDialog::Accepted) {
         return QString();
@@ -31,21 +20,36 @@ QString FILECHOOSER::getSaveFileName(QWidget* owner, const QString& filter,
     return files.isEmpty() ? QString() : files.first();
 }
 
+}  // namespace
+
+std::optional<QString> FILECHOOSER::TakeNextFileName() {
+    std::optional<QString> answer;
+    answer.swap(s_nextFileName);
+    return answer;
+}
+
+QString FILECHOOSER::getSaveFileName(QWidget* owner, const QString& filter,
+                                     const QString& defaultSuffix) {
+    if (std::optional<QString> answer = TakeNextFileName()) {
+        return *answer;
+    }
+    // QFileDialog::getSaveFileName() cannot add a default suffix, so the dialog is built here.
+    QFileDialog dialog(owner, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return RunChooser(dialog);
+}
+
 QString FILECHOOSER::getOpenFileName(QWidget* owner, const QString& filter) {
-    if (s_nextFileName) {
-        const QString answer = *s_nextFileName;
-        s_nextFileName.reset();
-        return answer;
+    if (std::optional<QString> answer = TakeNextFileName()) {
+        return *answer;
     }
     QFileDialog dialog(owner, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setEnabled(true);  // as for saving: the owner may be disabled meanwhile
-    if (dialog.exec() != QDialog::Accepted) {
-        return QString();
-    }
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    return RunChooser(dialog);
 }
 
 void FILECHOOSER::setNextFileName(const QString& fileName) {

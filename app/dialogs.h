@@ -29,6 +29,7 @@ public:
     static QString getOpenFileName(QWidget* owner, const QString& filter);
 
 private:
+    static std::optional<QString> TakeNextFileName();
     static std::optional<QString> s_nextFileName;
 };
 

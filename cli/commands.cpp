@@ -149,19 +149,27 @@ std::string_view Written(const Explanation& explanation, const ReadStep& step) {
     return std::string_view(explanation.line).substr(step.codeAt, step.codeSize);
 }
 
-// The pieces of the line that the normal form lost or changed, one line each, at their byte
-// position (the first byte is 1).
-void AppendRepairs(const TracedLine& read, const Explanation& explanation, std::string& out) {
+// Calls `tell` with each piece of the line that the normal form lost or changed, and with
+// whether it is the first; returns whether there was any.
+template <typename Tell>
+bool ForEachRepair(const TracedLine& read, Tell tell) {
     bool any = false;
     for (const ReadStep& step : read.steps) {
-        if (!IsRepair(step)) {
-            continue;
+        if (IsRepair(step)) {
+            tell(step, !any);
+            any = true;
         }
-        out += any ? "  " : "Repairs:\n  ";
-        any = true;
+    }
+    return any;
+}
+
+// The repairs one line each, at their byte position (the first byte is 1).
+void AppendRepairs(const TracedLine& read, const Explanation& explanation, std::string& out) {
+    const bool any = ForEachRepair(read, [&](const ReadStep& step, bool first) {
+        out += first ? "Repairs:\n  " : "  ";
         out += DescribeRepair(read.line, explanation.line, step);
         out += '\n';
-    }
+    });
     if (!any) {
         out += "Repairs: none\n";
     }
@@ -170,13 +178,8 @@ void AppendRepairs(const TracedLine& read, const Explanation& explanation, std::
 // The same as a JSON array of {"byte", "text", "kind", "category", "normal"}.
 void AppendRepairsJson(const TracedLine& read, const Explanation& explanation, std::string& out) {
     out += '[';
-    bool any = false;
-    for (const ReadStep& step : read.steps) {
-        if (!IsRepair(step)) {
-            continue;
-        }
-        out += any ? ",{\"byte\":" : "{\"byte\":";
-        any = true;
+    ForEachRepair(read, [&](const ReadStep& step, bool first) {
+        out += first ? "{\"byte\":" : ",{\"byte\":";
         out += std::to_string(step.at + 1);
         out += ",\"text\":";
         AppendJsonString(read.line.substr(step.at, step.size), out);
@@ -195,7 +198,7 @@ void AppendRepairsJson(const TracedLine& read, const Explanation& explanation, s
             out += "null";
         }
         out += '}';
-    }
+    });
     out += ']';
 }
 
