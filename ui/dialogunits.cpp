@@ -1,13 +1,14 @@
 #include "ui/dialogunits.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 
 namespace brindlex {
 
 namespace {
 
-constexpr int kDialogPointSize = 8;
+// Smaller desktop fonts would make the pages hard to read.
+constexpr int kSmallestPointSize = 8;
 
 // Multiplies and divides with rounding to the nearest pixel, as the unit conversion of
 // dialog templates does.
@@ -21,11 +22,11 @@ int ScaleRounded(int value, int numerator, int denominator) {
 }  // namespace
 
 QFont DialogFont() {
-    const QString preferred = QStringLiteral("Segoe UI");
-    QFont font = QFontDatabase::hasFamily(preferred)
-                     ? QFont(preferred)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(kDialogPointSize);
+    // The application font is the desktop's general font unless the program changes it.
+    QFont font = QGuiApplication::font();
+    if (font.pointSizeF() > 0 && font.pointSizeF() < kSmallestPointSize) {
+        font.setPointSize(kSmallestPointSize);
+    }
     font.setWeight(QFont::Normal);
     return font;
 }

@@ -6,7 +6,8 @@
 
 namespace brindlex {
 
-// "Segoe UI" 8 pt where it is installed, else the system's normal sans-serif font.
+// The desktop's general font, its family and size, at 8 pt at the least. The dialog units
+// follow it, so the window keeps its proportions at any font size.
 QFont DialogFont();
 
 // A rectangle (left, top)-(right, bottom) in dialog units.
