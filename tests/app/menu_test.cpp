@@ -1,6 +1,7 @@
 // Menu 103: its layout, the adult tab, About, the web pages and Exit.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,11 @@
 #include <QUrl>
 
 #include "app/aboutform.h"
+#include "app/links.h"
+#include "app/menucommands.h"
 #include "codec/codec.h"
 #include "helpers.h"
-#include "app/links.h"
 #include "ui/mainform.h"
-#include "app/menucommands.h"
 
 namespace brindlex {
 namespace {
@@ -48,17 +49,24 @@ protected:
     QTabBar* tabs = nullptr;
 };
 
-TEST_F(Menu, HoldsTheCommandsInOrderWithoutShortcuts) {
+TEST_F(Menu, HoldsTheCommandsInOrderEachWithItsOwnAccessLetter) {
     const QList<QAction*> menus = form.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("Application"));
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Application"));
 
     auto texts = [](QMenu* menu) {
         std::vector<std::string> result;
+        QString letters;
         for (QAction* action : menu->actions()) {
-            result.push_back(action->isSeparator() ? "-" : action->text().toStdString());
-            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+            QString text = action->text();
+            const auto amp = text.indexOf(QLatin1Char('&'));
+            if (!action->isSeparator()) {
+                EXPECT_GE(amp, 0) << text.toStdString();
+                EXPECT_FALSE(letters.contains(text.at(amp + 1).toLower())) << text.toStdString();
+                letters += text.at(amp + 1).toLower();
+            }
+            result.push_back(action->isSeparator() ? "-" : text.remove(amp, 1).toStdString());
         }
         return result;
     };
@@ -71,6 +79,22 @@ TEST_F(Menu, HoldsTheCommandsInOrderWithoutShortcuts) {
     ASSERT_NE(adult(), nullptr);
     EXPECT_TRUE(adult()->isCheckable());
     EXPECT_FALSE(adult()->isChecked());
+}
+
+TEST_F(Menu, SaveAboutAndExitHaveTheirShortcutsAndNoOtherCommandHasOne) {
+    const std::map<MenuCommand, QKeySequence> keys = {
+        {kCommandSaveAsText, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {kCommandAbout, QKeySequence(Qt::Key_F1)},
+        {kCommandExit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (MenuCommand id : {kCommandSaveAsText, kCommandAbout, kCommandCheckForUpdate,
+                           kCommandAdultMaterial, kCommandDonate, kCommandExit}) {
+        const QList<QKeySequence> shortcuts = Command(form, id)->shortcuts();
+        if (keys.count(id) != 0) {
+            EXPECT_TRUE(shortcuts.contains(keys.at(id))) << id;
+        } else {
+            EXPECT_TRUE(shortcuts.isEmpty()) << id;
+        }
+    }
 }
 
 TEST_F(Menu, AdultItemAddsAndRemovesTheThirdTabButNeverAFourth) {
