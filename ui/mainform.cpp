@@ -73,6 +73,7 @@ MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
         tabBar()->setCurrentIndex(0);
     }
     CreatePool();
+    InstallKeys();
     m_ageField->setMaxLength(3);
     codeLineEdited = false;
     refreshingCodeLine = false;
@@ -175,7 +176,7 @@ void MAINFORM::CreatePool() {
         box->setGeometry(firstColumn
                              ? m_units.rect(100, 28 + 10 * i, 160, 38 + 10 * i)
                              : m_units.rect(165, 28 + 10 * (i - 10), 245, 38 + 10 * (i - 10)));
-        box->setFocusPolicy(Qt::ClickFocus);
+        box->setFocusPolicy(Qt::StrongFocus);
         box->hide();
         connect(box, &QCheckBox::clicked, this, [this, id] { RouteBoxClick(id); });
         m_boxes[static_cast<std::size_t>(i)] = box;
@@ -188,7 +189,7 @@ void MAINFORM::CreatePool() {
         list->setObjectName(QString::number(id));
         list->setStyle(m_dropDownStyle);
         list->setEditable(false);
-        list->setFocusPolicy(Qt::ClickFocus);
+        list->setFocusPolicy(Qt::StrongFocus);
         list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setGeometry(m_units.rect(0, 0, 5, 5));
         list->hide();
@@ -260,8 +261,10 @@ bool MAINFORM::adultTabShown() const {
 }
 
 void MAINFORM::keyPressEvent(QKeyEvent* event) {
-    // Enter does nothing anywhere in the window; Escape ends it as the base class does.
+    // Enter stores the slider's level from the slider and "Update", and does nothing elsewhere;
+    // Escape ends the window as the base class does.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OnEnterKey();
         event->accept();
         return;
     }

@@ -73,6 +73,9 @@ public:
     int CurrentCategoryIndex() const;
     // Takes no user input until the returned pause ends; see InputPause.
     [[nodiscard]] InputPause PauseInput();
+    // Stores what the user typed into the code line or the custom species name and has not
+    // left yet, as leaving the field would.
+    void CommitPendingEdits();
 
     PROFILE& profile() const { return m_profile; }
 
@@ -91,6 +94,9 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab go through the shown page in reading order, then the code line and
+    // the category list (keyboard.cpp).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Window and navigation (mainform.cpp).
@@ -111,6 +117,14 @@ private:
     void RouteListChoice(int listId);
     void RouteBoxClick(int id);
     void RouteUpdateClick();
+
+    // The keyboard (keyboard.cpp): tab switching, F10, the Tab order and Enter.
+    void InstallKeys();
+    // Selects the tab `step` places on, wrapping around, as a click on it would.
+    void SwitchTab(int step);
+    // The controls that Tab reaches now, in order.
+    QList<QWidget*> TabChain() const;
+    void OnEnterKey();
 
     // The code line field (codeline.cpp).
     void OnCodeLineChanged();
