@@ -74,6 +74,7 @@ MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
     }
     CreatePool();
     InstallKeys();
+    NameControls();
     m_ageField->setMaxLength(3);
     codeLineEdited = false;
     refreshingCodeLine = false;
@@ -135,7 +136,7 @@ void MAINFORM::CreateTemplateControls() {
 }
 
 void MAINFORM::CreatePool() {
-    m_slider = new QSlider(Qt::Vertical, m_client);
+    m_slider = new LevelSlider(m_client);
     m_slider->setObjectName(QStringLiteral("16"));
     m_slider->setGeometry(m_units.rect(95, 63, 115, 134));
     // The slider's value is the level it shows: 7 at the top, 0 (no answer) at the
@@ -185,7 +186,7 @@ void MAINFORM::CreatePool() {
     m_dropDownStyle = new DropDownStyle();
     m_dropDownStyle->setParent(this);
     for (int id : {38, 39}) {
-        auto* list = new QComboBox(m_client);
+        auto* list = new ChoiceList(m_client);
         list->setObjectName(QString::number(id));
         list->setStyle(m_dropDownStyle);
         list->setEditable(false);
@@ -341,7 +342,9 @@ void MAINFORM::BuildPage() {
     const InputPause pause = PauseInput();
     Q_ASSERT(!refreshingCodeLine);
     buildingPage = true;
-    ShowOnly(BuildCategoryPage(CurrentCategoryIndex()));
+    const int category = CurrentCategoryIndex();
+    ShowOnly(BuildCategoryPage(category));
+    NamePageControls(category);
     buildingPage = false;
 }
 

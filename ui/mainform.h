@@ -10,6 +10,7 @@
 
 #include "profile/categories.h"
 #include "profile/profile.h"
+#include "ui/accessibility.h"
 #include "ui/dialogunits.h"
 #include "ui/inputpause.h"
 #include "ui/pool.h"
@@ -21,7 +22,6 @@ class QListWidget;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QSlider;
 class QTabBar;
 
 namespace brindlex {
@@ -126,6 +126,11 @@ private:
     QList<QWidget*> TabChain() const;
     void OnEnterKey();
 
+    // Names for assistive technology (accessibility.cpp): of the controls that keep their
+    // question, and of those whose question depends on the page of `category`.
+    void NameControls();
+    void NamePageControls(int category);
+
     // The code line field (codeline.cpp).
     void OnCodeLineChanged();
     void OnCodeLineFocusLost();
@@ -215,7 +220,7 @@ private:
     QLineEdit* m_ageField = nullptr;          // 1013
 
     // The pool.
-    QSlider* m_slider = nullptr;              // 16
+    LevelSlider* m_slider = nullptr;          // 16
     std::array<QLabel*, 4> m_statics{};       // 17..20
     QLineEdit* m_customName = nullptr;        // 40
     std::array<PoolCheckBox*, 17> m_boxes{};  // 21..37

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +188,11 @@ TEST_F(Menu, AboutShowsTheSameTextEveryTime) {
             auto* about = qobject_cast<ABOUTFORM*>(modal);
             ASSERT_NE(about, nullptr);
             caption = about->windowTitle();
+            for (QWidget* control : about->findChildren<QWidget*>()) {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+                EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
+                    << "unnamed " << control->metaObject()->className();
+            }
             if (auto* label = about->findChild<QLabel*>()) {
                 text = label->text();
             }
