@@ -7,6 +7,9 @@ namespace brindlex {
 
 namespace {
 
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int kLetterCount = sizeof(kLetters) - 1;
+
 // Smaller desktop fonts would make the pages hard to read.
 constexpr int kSmallestPointSize = 8;
 
@@ -33,14 +36,13 @@ QFont DialogFont() {
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_baseWidth = (letters / 26 + 1) / 2;
+    m_letterWidths = metrics.horizontalAdvance(QString::fromLatin1(kLetters));
     m_baseHeight = metrics.height();
 }
 
 int DialogUnits::x(int units) const {
-    return ScaleRounded(units, m_baseWidth, 4);
+    // The average width unrounded, so that the rectangles grow with the font as its texts do.
+    return ScaleRounded(units, m_letterWidths, 4 * kLetterCount);
 }
 
 int DialogUnits::y(int units) const {

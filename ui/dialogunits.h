@@ -29,11 +29,10 @@ public:
     // The rectangle (left, top)-(right, bottom); right and bottom lie just outside it.
     QRect rect(int left, int top, int right, int bottom) const;
 
-    int baseWidth() const { return m_baseWidth; }
     int baseHeight() const { return m_baseHeight; }
 
 private:
-    int m_baseWidth;
+    int m_letterWidths;  // of the 52 letters A..Z and a..z together
     int m_baseHeight;
 };
 

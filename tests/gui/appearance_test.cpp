@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QTabBar>
@@ -48,6 +49,16 @@ TEST_F(Appearance, TheWindowTakesTheDesktopFontAndKeepsItsProportions) {
     OpenWithFont(5);
     EXPECT_EQ(form->font().pointSize(), 8) << "never below 8 pt";
     EXPECT_GT(largeWidth, form->units().x(327) * 5 / 4);
+}
+
+TEST_F(Appearance, TheWidestSliderLabelFitsAtEverySize) {
+    for (int points = 8; points <= 16; ++points) {
+        OpenWithFont(points);
+        OpenCategory(3);  // words beside the slider
+        const QLabel* top = Static(17);
+        EXPECT_LE(top->fontMetrics().horizontalAdvance(top->text()), top->width())
+            << points << " pt";
+    }
 }
 
 // The pixels of `widget` that are mostly yellow, and those that are black.
