@@ -1,11 +1,15 @@
 // Moving through the window and between its tabs by keyboard.
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
 
@@ -67,6 +71,16 @@ TEST_F(Keyboard, TabKeysSwitchTabsFromAnywhereAfterReadingATypedCodeLine) {
     Press(Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(Tabs()->currentIndex(), 0);
     ExpectSettled("after the tab keys");
+
+    // From every kind of control that the trait page and the age page share.
+    ClickRow(1);
+    for (QWidget* control : std::initializer_list<QWidget*>{List(38), Box(31), Description(),
+                                                            Field(1012), Categories()}) {
+        const int before = Tabs()->currentIndex();
+        control->setFocus();
+        Press(Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_NE(Tabs()->currentIndex(), before) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(Keyboard, ACheckBoxShowsItsFocusHoweverItGotIt) {
