@@ -1,5 +1,6 @@
 #include "app/menucommands.h"
 
+#include <array>
 #include <string>
 
 #include <QAction>
@@ -24,10 +25,77 @@ namespace brindlex {
 
 namespace {
 
+// The access letter of each command in its menu, and its shortcut: the platform's standard
+// keys for the task where they include `key`, else `key` alone.
+struct CommandKeys {
+    int command;
+    char letter;
+    QKeySequence::StandardKey standard;
+    QKeyCombination key;
+};
+constexpr std::array<CommandKeys, 9> kCommandKeys = {{
+    {kCommandSaveAsText, 'S', QKeySequence::Save, Qt::CTRL | Qt::Key_S},
+    {kCommandOpenText, 'O', QKeySequence::Open, Qt::CTRL | Qt::Key_O},  // "Open Txt File..."
+    {kCommandStartOver, 't', QKeySequence::UnknownKey, {}},             // "Start Over"
+    {kCommandAbout, 'A', QKeySequence::HelpContents, Qt::Key_F1},
+    {kCommandCheckForUpdate, 'C', QKeySequence::UnknownKey, {}},
+    {kCommandAdultMaterial, 'o', QKeySequence::UnknownKey, {}},
+    {kCommandDonate, 'D', QKeySequence::UnknownKey, {}},
+    {kCommandExit, 'x', QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
+    {kCommandReadCodeLine, 'R', QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_R},  // "Read a Code Line..."
+}};
+
+// A command without a row has no shortcut, and the first free letter of its text.
+CommandKeys KeysOf(int command) {
+    for (const CommandKeys& keys : kCommandKeys) {
+        if (keys.command == command) {
+            return keys;
+        }
+    }
+    return {command, '\0', QKeySequence::UnknownKey, {}};
+}
+
+QList<QKeySequence> ShortcutsOf(const CommandKeys& keys) {
+    if (keys.key.key() == Qt::Key_unknown) {
+        return {};
+    }
+    const QKeySequence key(keys.key);
+    const QList<QKeySequence> standard = QKeySequence::keyBindings(keys.standard);
+    return standard.contains(key) ? standard : QList<QKeySequence>{key};
+}
+
+// `text` with an access letter: `letter` where it occurs, else the first letter that no other
+// item of `menu` uses, so that commands added without a row above get one too.
+QString WithAccessLetter(const QMenu* menu, const QString& text, char letter) {
+    QString used;
+    for (const QAction* action : menu->actions()) {
+        const QString other = action->text();
+        const auto amp = other.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < other.size()) {
+            used += other.at(amp + 1).toLower();
+        }
+    }
+    auto at = letter != '\0' ? text.indexOf(QLatin1Char(letter)) : -1;
+    for (qsizetype i = 0; at < 0 && i < text.size(); ++i) {
+        if (text.at(i).isLetter() && !used.contains(text.at(i).toLower())) {
+            at = i;
+        }
+    }
+    QString result = text;
+    if (at >= 0) {
+        result.insert(at, QLatin1Char('&'));
+    }
+    return result;
+}
+
 // A menu item whose command first stores what the user typed and has not left yet.
 QAction* AddCommand(MAINFORM& form, QMenu* menu, MenuCommand id, const char* text) {
-    QAction* action = menu->addAction(QString::fromLatin1(text));
+    const CommandKeys keys = KeysOf(id);
+    QAction* action =
+        menu->addAction(WithAccessLetter(menu, QString::fromLatin1(text), keys.letter));
     action->setObjectName(QString::number(id));
+    action->setShortcuts(ShortcutsOf(keys));
     QObject::connect(action, &QAction::triggered, &form, [&form] { form.CommitPendingEdits(); });
     return action;
 }
@@ -47,7 +115,7 @@ void OpenWebPage(const QUrl& url) {
 void InstallMenu(MAINFORM& form) {
     QMenuBar* bar = form.menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QObject::connect(AddCommand(form, file, kCommandOpenText, "Open Txt File..."),
                      &QAction::triggered, &form, [&form] { OpenCodeLine(form); });
     QObject::connect(AddCommand(form, file, kCommandSaveAsText, "Save as Txt File"),
@@ -56,9 +124,8 @@ void InstallMenu(MAINFORM& form) {
     QObject::connect(AddCommand(form, file, kCommandStartOver, "Start Over"), &QAction::triggered,
                      &form, [&form] { StartOver(form); });
 
-    QMenu* application = bar->addMenu(QStringLiteral("Application"));
+    QMenu* application = bar->addMenu(QStringLiteral("&Application"));
     QAction* read = AddCommand(form, application, kCommandReadCodeLine, "Read a Code Line...");
-    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     QObject::connect(read, &QAction::triggered, &form, [&form] { ShowCodeLineReader(form); });
     application->addSeparator();
     QObject::connect(AddCommand(form, application, kCommandAbout, "About"), &QAction::triggered,

@@ -34,6 +34,31 @@ enum class PageKind : std::uint8_t {
     kKink,        // the role play and real life answers of one kink
 };
 
+// What the drop-down lists 38 and 39 of a page ask, as assistive technology names them;
+// empty for a list that the page does not show.
+struct ListQuestions {
+    std::string_view first;
+    std::string_view second;
+};
+
+constexpr ListQuestions ListQuestionsOf(PageKind page) {
+    switch (page) {
+        case PageKind::kSpecies:
+            return {"Species family", "Species"};
+        case PageKind::kTraitBoxes:
+        case PageKind::kAge:
+            return {"Gender", {}};
+        case PageKind::kWork:
+            return {"Work", "Trained field"};
+        case PageKind::kPreference:
+            return {"Guys", "Girls"};
+        case PageKind::kKink:
+            return {"Role play", "Real life"};
+        default:
+            return {};
+    }
+}
+
 // The labels beside the slider.
 enum class LabelSet : std::uint8_t { kNone, kDigits, kWords };
 

@@ -49,6 +49,8 @@ void PoolCheckBox::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        // Marked however the focus came, since no style draws this box's focus for it.
+        focus.state |= QStyle::State_KeyboardFocusChange;
         focus.rect = painter.fontMetrics().boundingRect(label, flags, text()).adjusted(-1, 0, 1, 0);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }

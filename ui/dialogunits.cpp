@@ -1,13 +1,17 @@
 #include "ui/dialogunits.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 
 namespace brindlex {
 
 namespace {
 
-constexpr int kDialogPointSize = 8;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int kLetterCount = sizeof(kLetters) - 1;
+
+// Smaller desktop fonts would make the pages hard to read.
+constexpr int kSmallestPointSize = 8;
 
 // Multiplies and divides with rounding to the nearest pixel, as the unit conversion of
 // dialog templates does.
@@ -21,25 +25,24 @@ int ScaleRounded(int value, int numerator, int denominator) {
 }  // namespace
 
 QFont DialogFont() {
-    const QString preferred = QStringLiteral("Segoe UI");
-    QFont font = QFontDatabase::hasFamily(preferred)
-                     ? QFont(preferred)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(kDialogPointSize);
+    // The application font is the desktop's general font unless the program changes it.
+    QFont font = QGuiApplication::font();
+    if (font.pointSizeF() > 0 && font.pointSizeF() < kSmallestPointSize) {
+        font.setPointSize(kSmallestPointSize);
+    }
     font.setWeight(QFont::Normal);
     return font;
 }
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_baseWidth = (letters / 26 + 1) / 2;
+    m_letterWidths = metrics.horizontalAdvance(QString::fromLatin1(kLetters));
     m_baseHeight = metrics.height();
 }
 
 int DialogUnits::x(int units) const {
-    return ScaleRounded(units, m_baseWidth, 4);
+    // The average width unrounded, so that the rectangles grow with the font as its texts do.
+    return ScaleRounded(units, m_letterWidths, 4 * kLetterCount);
 }
 
 int DialogUnits::y(int units) const {

@@ -6,7 +6,8 @@
 
 namespace brindlex {
 
-// "Segoe UI" 8 pt where it is installed, else the system's normal sans-serif font.
+// The desktop's general font, its family and size, at 8 pt at the least. The dialog units
+// follow it, so the window keeps its proportions at any font size.
 QFont DialogFont();
 
 // A rectangle (left, top)-(right, bottom) in dialog units.
@@ -28,11 +29,10 @@ public:
     // The rectangle (left, top)-(right, bottom); right and bottom lie just outside it.
     QRect rect(int left, int top, int right, int bottom) const;
 
-    int baseWidth() const { return m_baseWidth; }
     int baseHeight() const { return m_baseHeight; }
 
 private:
-    int m_baseWidth;
+    int m_letterWidths;  // of the 52 letters A..Z and a..z together
     int m_baseHeight;
 };
 

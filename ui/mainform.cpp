@@ -73,6 +73,8 @@ MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
         tabBar()->setCurrentIndex(0);
     }
     CreatePool();
+    InstallKeys();
+    NameControls();
     m_ageField->setMaxLength(3);
     codeLineEdited = false;
     refreshingCodeLine = false;
@@ -142,7 +144,7 @@ void MAINFORM::CreateTemplateControls() {
 }
 
 void MAINFORM::CreatePool() {
-    m_slider = new QSlider(Qt::Vertical, m_client);
+    m_slider = new LevelSlider(m_client);
     m_slider->installEventFilter(this);  // wheel steps
     m_slider->setObjectName(QStringLiteral("16"));
     m_slider->setGeometry(m_units.rect(95, 63, 115, 134));
@@ -185,7 +187,7 @@ void MAINFORM::CreatePool() {
         box->setGeometry(firstColumn
                              ? m_units.rect(100, 28 + 10 * i, 160, 38 + 10 * i)
                              : m_units.rect(165, 28 + 10 * (i - 10), 245, 38 + 10 * (i - 10)));
-        box->setFocusPolicy(Qt::ClickFocus);
+        box->setFocusPolicy(Qt::StrongFocus);
         box->hide();
         connect(box, &QCheckBox::clicked, this, [this, id] { RouteBoxClick(id); });
         m_boxes[static_cast<std::size_t>(i)] = box;
@@ -194,11 +196,11 @@ void MAINFORM::CreatePool() {
     m_dropDownStyle = new DropDownStyle();
     m_dropDownStyle->setParent(this);
     for (int id : {38, 39}) {
-        auto* list = new QComboBox(m_client);
+        auto* list = new ChoiceList(m_client);
         list->setObjectName(QString::number(id));
         list->setStyle(m_dropDownStyle);
         list->setEditable(false);
-        list->setFocusPolicy(Qt::ClickFocus);
+        list->setFocusPolicy(Qt::StrongFocus);
         list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setGeometry(m_units.rect(0, 0, 5, 5));
         list->hide();
@@ -271,8 +273,10 @@ bool MAINFORM::adultTabShown() const {
 }
 
 void MAINFORM::keyPressEvent(QKeyEvent* event) {
-    // Enter does nothing anywhere in the window; Escape ends it as the base class does.
+    // Enter stores the slider's level from the slider and "Update", and does nothing elsewhere;
+    // Escape ends the window as the base class does.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OnEnterKey();
         event->accept();
         return;
     }
@@ -364,7 +368,9 @@ void MAINFORM::BuildPage() {
     const InputPause pause = PauseInput();
     Q_ASSERT(!refreshingCodeLine);
     buildingPage = true;
-    ShowOnly(BuildCategoryPage(CurrentCategoryIndex()));
+    const int category = CurrentCategoryIndex();
+    ShowOnly(BuildCategoryPage(category));
+    NamePageControls(category);
     buildingPage = false;
 }
 

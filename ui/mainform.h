@@ -10,6 +10,7 @@
 
 #include "profile/categories.h"
 #include "profile/profile.h"
+#include "ui/accessibility.h"
 #include "ui/dialogunits.h"
 #include "ui/inputpause.h"
 #include "ui/pool.h"
@@ -21,7 +22,6 @@ class QListWidget;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QSlider;
 class QTabBar;
 
 namespace brindlex {
@@ -102,6 +102,9 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab go through the shown page in reading order, then the code line and
+    // the category list (keyboard.cpp).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Window and navigation (mainform.cpp).
@@ -122,6 +125,19 @@ private:
     void RouteListChoice(int listId);
     void RouteBoxClick(int id);
     void RouteUpdateClick();
+
+    // The keyboard (keyboard.cpp): tab switching, F10, the Tab order and Enter.
+    void InstallKeys();
+    // Selects the tab `step` places on, wrapping around, as a click on it would.
+    void SwitchTab(int step);
+    // The controls that Tab reaches now, in order.
+    QList<QWidget*> TabChain() const;
+    void OnEnterKey();
+
+    // Names for assistive technology (accessibility.cpp): of the controls that keep their
+    // question, and of those whose question depends on the page of `category`.
+    void NameControls();
+    void NamePageControls(int category);
 
     // The code line field (codeline.cpp).
     void OnCodeLineChanged();
@@ -212,7 +228,7 @@ private:
     QLineEdit* m_ageField = nullptr;          // 1013
 
     // The pool.
-    QSlider* m_slider = nullptr;              // 16
+    LevelSlider* m_slider = nullptr;          // 16
     std::array<QLabel*, 4> m_statics{};       // 17..20
     QLineEdit* m_customName = nullptr;        // 40
     std::array<PoolCheckBox*, 17> m_boxes{};  // 21..37

@@ -1,9 +1,11 @@
 // Menu 103: its layout, the adult tab, About, the web pages and Exit.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,25 +50,38 @@ protected:
     QTabBar* tabs = nullptr;
 };
 
-TEST_F(Menu, HoldsTheCommandsInOrderWithOneShortcut) {
+TEST_F(Menu, HoldsTheCommandsInOrderEachWithItsOwnAccessLetterAndSomeWithKeys) {
     const QList<QAction*> menus = form.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("Application"));
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Application"));
 
-    auto texts = [this](QMenu* menu) {
+    const std::map<QString, QKeySequence> keys = {
+        {QStringLiteral("40005"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {QStringLiteral("40002"), QKeySequence(Qt::Key_F1)},
+        {QStringLiteral("40003"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {QStringLiteral("40008"), QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {QStringLiteral("40010"), QKeySequence(Qt::CTRL | Qt::Key_R)}};
+    auto texts = [&keys](QMenu* menu) {
         std::vector<std::string> result;
+        QString letters;
         for (QAction* action : menu->actions()) {
-            result.push_back(action->isSeparator() ? "-" : action->text().toStdString());
-            // Ctrl+R opens the reader; no other command has a key.
-            EXPECT_EQ(action->shortcut().isEmpty(), action != Command(form, kCommandReadCodeLine))
-                << action->text().toStdString();
+            QString text = action->text();
+            const auto amp = text.indexOf(QLatin1Char('&'));
+            const auto key = keys.find(action->objectName());
+            EXPECT_EQ(action->shortcut(), key != keys.end() ? key->second : QKeySequence());
+            if (!action->isSeparator()) {
+                EXPECT_GE(amp, 0) << text.toStdString();
+                EXPECT_FALSE(letters.contains(text.at(amp + 1).toLower())) << text.toStdString();
+                letters += text.at(amp + 1).toLower();
+            }
+            result.push_back(action->isSeparator() ? "-" : text.remove(amp, 1).toStdString());
         }
         return result;
     };
-    EXPECT_EQ(texts(menus[0]->menu()), (std::vector<std::string>{"Open Txt File...",
-                                                                  "Save as Txt File", "-",
-                                                                  "Start Over"}));
+    EXPECT_EQ(
+        texts(menus[0]->menu()),
+        (std::vector<std::string>{"Open Txt File...", "Save as Txt File", "-", "Start Over"}));
     EXPECT_EQ(texts(menus[1]->menu()),
               (std::vector<std::string>{"Read a Code Line...", "-", "About", "Check For Update",
                                         "I am old enough to view adult material", "-", "Donate",
@@ -167,6 +182,11 @@ TEST_F(Menu, AboutShowsTheSameTextEveryTime) {
             auto* about = qobject_cast<ABOUTFORM*>(modal);
             ASSERT_NE(about, nullptr);
             caption = about->windowTitle();
+            for (QWidget* control : about->findChildren<QWidget*>()) {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+                EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
+                    << "unnamed " << control->metaObject()->className();
+            }
             if (auto* label = about->findChild<QLabel*>()) {
                 text = label->text();
             }

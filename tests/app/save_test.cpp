@@ -11,11 +11,11 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
-#include "codec/codec.h"
 #include "app/dialogs.h"
+#include "app/menucommands.h"
+#include "codec/codec.h"
 #include "helpers.h"
 #include "ui/mainform.h"
-#include "app/menucommands.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
