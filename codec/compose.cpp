@@ -11,9 +11,6 @@ namespace brindlex {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> kLevelMarks = {"#", "---", "--", "-",
-                                                         "",  "+",   "++", "+++"};
-
 // Pieces of at most four characters, copied whole and then cut to length, so
 // that writing one costs a single fixed-size copy.
 struct Piece {

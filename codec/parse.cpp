@@ -6,6 +6,10 @@
 #include <utility>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "codec/codec.h"
 #include "codec/trace.h"
 #include "profile/categories.h"
@@ -508,10 +512,18 @@ std::size_t ReadChoiceLetters(std::string_view text, std::size_t pos,
     return pos;
 }
 
+// Stores `value` into the kink cell that the kink tables call `cell`.
+inline void SetKinkCell(PROFILE& r, unsigned cell, unsigned value) {
+    const unsigned index = cell - 1;
+    std::uint8_t& byte = r.kinkPrefs[index / 2];
+    const unsigned shift = (index % 2) * 4;
+    byte = static_cast<std::uint8_t>((byte & ~(0x0Fu << shift)) | value << shift);
+}
+
+// The kink tokens from `pos` to the end of the text. The record's cells are all 0 before
+// them, as only this reader sets them.
 template <typename R>
 void ReadKinks(std::string_view text, std::size_t pos, R& record) {
-    // One byte per cell while reading, indexed like the kink tables (cell + 1).
-    std::array<std::uint8_t, kKinkCount + 1> cells{};
     while (pos < text.size()) {
         const std::size_t from = pos;
         const unsigned first = kKinkTables.lead[static_cast<unsigned char>(text[pos++])];
@@ -530,13 +542,9 @@ void ReadKinks(std::string_view text, std::size_t pos, R& record) {
             }
         }
         const Read marks = KinkMarksAt(text, pos);
-        cells[cell] = static_cast<std::uint8_t>(marks.value);
+        SetKinkCell(Fields(record), cell, marks.value);
         pos = marks.pos;
         Took(record, from, pos, kKinkCategories[cell]);
-    }
-    PROFILE& r = Fields(record);
-    for (std::size_t i = 0; i < r.kinkPrefs.size(); ++i) {
-        r.kinkPrefs[i] = static_cast<std::uint8_t>(cells[2 * i + 1] | cells[2 * i + 2] << 4);
     }
 }
 
@@ -641,6 +649,408 @@ void ReadTags(std::string_view text, std::size_t pos, R& r) {
     }
 }
 
+// --- The writer's own form, read at once -------------------------------------------
+//
+// A line as ComposeCode writes it has one blank before each token of the tag section (two
+// before each kink token), its tokens in a fixed order and each token in one of a few
+// shapes. FastTags finds the blanks first and then reads every token from the bytes
+// between its blank and the next one, so that no token waits for the one before it. It
+// checks each byte that the general readers would look at, and reports a line that is not
+// of that form, which is then read by the general readers from the start.
+
+#if defined(__GNUC__)
+#define BRINDLEX_INLINE inline __attribute__((always_inline))
+#else
+#define BRINDLEX_INLINE inline
+#endif
+
+// The longest tag section read here; the writer's is at most 733 bytes.
+constexpr std::size_t kFastMax = 1024;
+constexpr unsigned kMainTokens = kTokenOrder.size() - 1;  // all but the kink tag
+
+constexpr bool IsBlank(char c) {
+    return c == ' ';
+}
+
+// The place of the lowest set bit of a mask that is not 0.
+inline unsigned LowestBit(std::uint64_t mask) {
+#if defined(__GNUC__)
+    return static_cast<unsigned>(__builtin_ctzll(mask));
+#else
+    unsigned place = 0;
+    for (; (mask & 1u) == 0; mask >>= 1) {
+        ++place;
+    }
+    return place;
+#endif
+}
+
+// Positions in a tag section read here, and one more for its end.
+using Blanks = std::array<std::uint16_t, kFastMax + 1>;
+
+// The positions of the blanks among the first `size` bytes of `text`, which can be read
+// in blocks of 64 bytes, followed by `size`. Returns their number.
+std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks) {
+    std::size_t count = 0;
+    for (std::size_t block = 0; block < size; block += 64) {
+        std::uint64_t mask = 0;
+#if defined(__SSE2__)
+        const __m128i blank = _mm_set1_epi8(' ');
+        for (unsigned part = 0; part < 4; ++part) {
+            const __m128i bytes =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + block + 16 * part));
+            mask |= static_cast<std::uint64_t>(
+                        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank))))
+                    << (16 * part);
+        }
+#else
+        for (unsigned i = 0; i < 64; ++i) {
+            mask |= static_cast<std::uint64_t>(IsBlank(text[block + i])) << i;
+        }
+#endif
+        for (; mask != 0; mask &= mask - 1) {
+            blanks[count++] = static_cast<std::uint16_t>(block + LowestBit(mask));
+        }
+    }
+    blanks[count] = static_cast<std::uint16_t>(size);
+    return count;
+}
+
+// Level marks as the writer writes them, by the kind of the first byte ("+", "-", "#",
+// other) and the length: the bytes and the level, kNoLevel for no such marks.
+constexpr unsigned kNoLevel = 0xFF;
+
+struct MarkText {
+    std::uint32_t text;
+    std::uint8_t level;
+};
+
+constexpr unsigned MarkKind(unsigned c) {
+    return c == '+' ? 0 : c == '-' ? 1 : c == '#' ? 2 : 3;
+}
+
+constexpr std::array<std::uint8_t, 256> kMarkKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (unsigned c = 0; c < 256; ++c) {
+        kinds[c] = static_cast<std::uint8_t>(MarkKind(c));
+    }
+    return kinds;
+}();
+
+constexpr std::array<MarkText, 32> kMarkTexts = [] {
+    std::array<MarkText, 32> texts{};
+    for (auto& t : texts) {
+        t = {0, static_cast<std::uint8_t>(kNoLevel)};
+    }
+    for (unsigned level = 0; level < 8; ++level) {
+        const std::string_view mark = kLevelMarks[level];
+        std::uint32_t text = 0;
+        for (std::size_t i = 0; i < mark.size(); ++i) {
+            text |= static_cast<std::uint32_t>(static_cast<unsigned char>(mark[i])) << (8 * i);
+        }
+        const unsigned kind = mark.empty() ? 0 : MarkKind(static_cast<unsigned char>(mark[0]));
+        texts[kind * 8 + mark.size()] = {text, static_cast<std::uint8_t>(level)};
+    }
+    for (unsigned kind = 1; kind < 4; ++kind) {
+        texts[kind * 8] = texts[0];  // no marks, whatever follows
+    }
+    return texts;
+}();
+
+constexpr std::array<std::uint32_t, 5> kLengthMasks = {0, 0xFF, 0xFFFF, 0xFFFFFF, 0xFFFFFFFF};
+
+// The level of `length` bytes at `p` that are level marks as the writer writes them, or
+// kNoLevel. Reads four bytes.
+BRINDLEX_INLINE unsigned MarkLevel(const char* p, unsigned length) {
+    const auto byte = [p](unsigned i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+    };
+    const std::uint32_t word = byte(0) | byte(1) | byte(2) | byte(3);
+    const unsigned capped = length < 7 ? length : 7;
+    const MarkText mark = kMarkTexts[kMarkKinds[static_cast<unsigned char>(p[0])] * 8 + capped];
+    const std::uint32_t text = word & kLengthMasks[capped < 4 ? capped : 4];
+    return text == mark.text ? mark.level : kNoLevel;
+}
+
+// By character: the gender value in bits 0-1 and, in bit 2, whether it is taken.
+constexpr std::array<std::uint8_t, 256> kGenderLetters = [] {
+    std::array<std::uint8_t, 256> letters{};
+    letters['m'] = 1 | 4;
+    letters['f'] = 2 | 4;
+    letters['h'] = 3 | 4;
+    letters['p'] = 4;
+    letters['#'] = 4;
+    return letters;
+}();
+
+// The attraction marks the writer writes: the value, or kNoMark. The reader takes "!" as
+// 0 for guys; for girls it leaves the "!", which is then passed over.
+constexpr unsigned kNoMark = 0xFF;
+
+constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    for (auto& v : values) {
+        v = static_cast<std::uint8_t>(kNoMark);
+    }
+    values['!'] = 0;
+    values['+'] = 1;
+    values['-'] = 2;
+    values['*'] = 3;
+    return values;
+}();
+
+// The work type of the marks that ReadWork takes outside the trained fields, 0xFF for others.
+constexpr std::array<std::uint8_t, 256> kWorkMarks = [] {
+    std::array<std::uint8_t, 256> types{};
+    for (auto& type : types) {
+        type = 0xFF;
+    }
+    types['#'] = 0;
+    types['+'] = kWorkOther;
+    types['*'] = kWorkLooking;
+    types['-'] = kWorkNotWorking;
+    return types;
+}();
+
+// The trainedFlags bit of each work row, 0 for none.
+constexpr std::array<std::uint32_t, 32> kTrainedBits = [] {
+    std::array<std::uint32_t, 32> bits{};
+    for (std::size_t row = 0; row < kWorkTypes.size(); ++row) {
+        if (kWorkTypes[row].trainedField >= 0) {
+            bits[row] = std::uint32_t{1} << kWorkTypes[row].trainedField;
+        }
+    }
+    return bits;
+}();
+
+// The work row of the two letters at `p`, 0 for none.
+BRINDLEX_INLINE unsigned WorkRow(const char* p) {
+    const unsigned first = LetterIndex(static_cast<unsigned char>(p[0]), 'a');
+    const unsigned second = LetterIndex(static_cast<unsigned char>(p[1]), 'a');
+    return first < kLetterCount && second < kLetterCount ? kWorkTables.row[first][second] : 0u;
+}
+
+// The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: the kink
+// table's cell, with kPairCode when the byte is the code's second letter; 0 when
+// ReadKinks would pass blanks over or read no kink.
+constexpr unsigned kPairCode = 0x80;
+
+constexpr std::array<std::array<std::uint8_t, 256>, kLetterCount> kKinkCodes = [] {
+    std::array<std::array<std::uint8_t, 256>, kLetterCount> codes{};
+    for (unsigned first = 0; first < kLetterCount; ++first) {
+        for (unsigned c = 0; c < 256; ++c) {
+            const unsigned second = c - 'a';
+            const unsigned pair = second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
+            if (pair != 0) {
+                codes[first][c] = static_cast<std::uint8_t>(pair | kPairCode);
+            } else if (c != ' ') {
+                codes[first][c] = kKinkTables.single[first];
+            }
+        }
+    }
+    return codes;
+}();
+
+// The bytes between a token's tag and the blank after it.
+struct Value {
+    const char* text;
+    unsigned size;  // may be wrong where the tag is, see FastMainTokens
+};
+
+// The fields the tokens of the tag section set, by their place in kProfileFields, so that
+// they are stored together at the end.
+using Answers = std::array<unsigned, kProfileFields.size()>;
+
+constexpr std::size_t IndexOf(const FieldInfo* field) {
+    return static_cast<std::size_t>(field - kProfileFields.data());
+}
+
+constexpr std::size_t kWorkTypeField = IndexOf(FindField("workType"));
+constexpr std::size_t kTrainedField = IndexOf(FindField("trainedFlags"));
+constexpr std::size_t kAgeField = IndexOf(FindField("age"));
+
+// Reads the value of the token of category `c` into `a` and returns false when it is not
+// what the writer writes.
+template <int c>
+BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    constexpr TokenKind kind = row.token;
+    const char* const p = v.text;
+    if constexpr (kind == TokenKind::kLevel) {
+        const unsigned level = MarkLevel(p, v.size);
+        a[IndexOf(row.level)] = level;
+        return level != kNoLevel;
+    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
+        unsigned flag = 0;
+        for (char letter : row.flagLetters) {
+            flag |= static_cast<unsigned>(p[0] == letter);
+        }
+        const unsigned level = MarkLevel(p + flag, v.size - flag);
+        a[IndexOf(row.extra)] = flag;
+        a[IndexOf(row.level)] = level;
+        return level != kNoLevel;
+    } else if constexpr (kind == TokenKind::kGendered) {
+        const unsigned gender = kGenderLetters[static_cast<unsigned char>(p[0])];
+        // The gender letter, the level marks and perhaps "/" and two attraction marks.
+        const bool long_ = v.size >= 4 && v.size < kFastMax;
+        const char* const tail = p + (long_ ? v.size - 3 : 0);  // "/" and the marks
+        const bool attraction = long_ & (tail[0] == '/');
+        const unsigned level = MarkLevel(p + 1, v.size - 1 - (attraction ? 3 : 0));
+        const unsigned guys = kAttractionValues[static_cast<unsigned char>(tail[1])];
+        const unsigned girls = kAttractionValues[static_cast<unsigned char>(tail[2])];
+        a[IndexOf(row.gender)] = gender & 3u;
+        a[IndexOf(row.level)] = level;
+        a[IndexOf(row.extra)] = attraction ? guys | girls << 2 : 0u;
+        return ((gender & 4u) != 0) & (level != kNoLevel) &
+               !(attraction & ((guys | girls) == kNoMark));
+    } else if constexpr (kind == TokenKind::kWork) {
+        const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
+        const unsigned code = WorkRow(p);
+        const bool isMark = mark != 0xFF;
+        bool read = (isMark | (code != 0)) & (v.size < kFastMax);
+        // Then "/" and a code per trained field.
+        std::uint32_t trained = 0;
+        unsigned at = isMark ? 1 : 2;
+        for (; read && at + 3 <= v.size; at += 3) {
+            const unsigned field = WorkRow(p + at + 1);
+            read &= (p[at] == '/') & (field != 0);
+            trained |= kTrainedBits[field];
+        }
+        a[kWorkTypeField] = isMark ? mark : code;
+        a[kTrainedField] = trained;
+        return read & (at == v.size);
+    } else if constexpr (kind == TokenKind::kAge) {
+        const auto digit = [p](unsigned i) { return static_cast<unsigned>(p[i] - '0'); };
+        const bool two = v.size >= 2;
+        const bool three = v.size == 3;
+        const unsigned years = three ? digit(0) * 100 + digit(1) * 10 + digit(2)
+                               : two ? digit(0) * 10 + digit(1)
+                                     : digit(0);
+        const bool digits = (v.size <= 3) & (!two | IsDigit(static_cast<unsigned char>(p[1]))) &
+                            (!three | IsDigit(static_cast<unsigned char>(p[2])));
+        const unsigned level = MarkLevel(p, v.size);
+        const bool exact = IsDigit(static_cast<unsigned char>(p[0]));
+        a[kAgeField] = exact        ? (years <= kMaxExactAge ? years : 127u)
+                       : level == 0 ? 0u
+                                    : kMaxExactAge + (level & 7u);
+        return exact ? digits : level != kNoLevel;
+    } else if constexpr (kind == TokenKind::kChoices) {
+        constexpr const std::array<std::uint16_t, 256>& bits = kChoiceBits<c>;
+        unsigned flags = 0;
+        unsigned letters = 0;
+        while (bits[static_cast<unsigned char>(p[letters])] != 0) {
+            flags |= bits[static_cast<unsigned char>(p[letters])];
+            ++letters;
+        }
+        const unsigned level = MarkLevel(p + letters, v.size - letters);
+        a[IndexOf(row.extra)] = flags;
+        a[IndexOf(row.level)] = level;
+        return level != kNoLevel;
+    } else {
+        static_assert(kind == TokenKind::kLevel, "a token the fast reader cannot read");
+    }
+}
+
+// The fields that the tokens V..S set: all but those of the head and the kink switch.
+constexpr bool IsTagField(std::string_view name) {
+    return name != "speciesFamily" && name != "speciesIndex" && name != "specificsFlags" &&
+           name != "anthroLevel" && name != "includeKinks";
+}
+
+constexpr std::size_t kTagFieldCount = [] {
+    std::size_t count = 0;
+    for (const FieldInfo& field : kProfileFields) {
+        count += IsTagField(field.name) ? 1 : 0;
+    }
+    return count;
+}();
+
+constexpr std::array<std::size_t, kTagFieldCount> kTagFields = [] {
+    std::array<std::size_t, kTagFieldCount> fields{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < kProfileFields.size(); ++i) {
+        if (IsTagField(kProfileFields[i].name)) {
+            fields[count++] = i;
+        }
+    }
+    return fields;
+}();
+
+// Stores the answers of the tag fields into `r`.
+template <std::size_t... I>
+BRINDLEX_INLINE void StoreAnswers(const Answers& a, PROFILE& r, std::index_sequence<I...>) {
+    (kProfileFields[kTagFields[I]].set(r, a[kTagFields[I]]), ...);
+}
+
+// The tokens V..S, the n-th after the n-th blank. A value's size is wrong when two blanks
+// stand together, but then the blank takes the place of the tag.
+template <std::size_t... I>
+BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, PROFILE& r,
+                                    std::index_sequence<I...>) {
+    Answers a;  // filled by the tokens before it is read
+    const bool tags = ((text[blanks[I] + 1] == kCategoryTable[kTokenOrder[I]].tag) & ...);
+    const bool values =
+        (FastValue<kTokenOrder[I]>(
+             {text + blanks[I] + 2, static_cast<unsigned>(blanks[I + 1] - blanks[I] - 2)}, a) &
+         ...);
+    StoreAnswers(a, r, std::make_index_sequence<kTagFieldCount>());
+    return tags & values;
+}
+
+// Reads the tag section `text` of `size` bytes, which can be read in blocks of 64 bytes, into
+// the fresh record `r`, and returns false when it is not what the writer writes.
+bool FastTags(const char* text, std::size_t size, PROFILE& r) {
+    Blanks blanks;  // filled before it is read
+    const std::size_t count = FindBlanks(text, size, blanks);
+    if (count < kMainTokens || blanks[0] != 0) {
+        return false;
+    }
+    bool read = FastMainTokens(text, blanks.data(), r, std::make_index_sequence<kMainTokens>());
+    if (count == kMainTokens) {
+        return read;
+    }
+    // The kink tag, then each kink after two blanks: its code and one or two marks.
+    constexpr const CategoryInfo& kinkRow = kCategoryTable[kTokenOrder[kMainTokens]];
+    const std::size_t kinkTag = blanks[kMainTokens] + 1;
+    read &= (text[kinkTag] == kinkRow.tag) & (blanks[kMainTokens + 1] == kinkTag + 1) &
+            ((count - kMainTokens - 1) % 2 == 0);
+    kinkRow.field->set(r, 1);
+    for (std::size_t i = kMainTokens + 1; i + 1 < count; i += 2) {
+        const char* const p = text + blanks[i] + 2;
+        const unsigned length = blanks[i + 2] - blanks[i] - 2;
+        const unsigned first = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
+        const unsigned code =
+            first < kLetterCount ? kKinkCodes[first][static_cast<unsigned char>(p[1])] : 0u;
+        const unsigned marks = (code & kPairCode) != 0 ? 2 : 1;
+        const int rolePlay = kAnswerMarks[static_cast<unsigned char>(p[marks])];
+        const int realLife =
+            length == marks + 2 ? kAnswerMarks[static_cast<unsigned char>(p[marks + 1])] : rolePlay;
+        read &= (blanks[i + 1] == blanks[i] + 1) & (code != 0) & (rolePlay >= 0) & (realLife >= 0) &
+                (length - marks - 1 <= 1);
+        if (code != 0) {
+            SetKinkCell(r, code & ~kPairCode,
+                        MakeKinkCell(static_cast<unsigned>(rolePlay & 3),
+                                     static_cast<unsigned>(realLife & 3)));
+        }
+    }
+    return read;
+}
+
+// Reads a line whose head has been read up to `pos` when its tag section is what the
+// writer writes; false, with `r` to be dropped, otherwise.
+bool FastLine(std::string_view text, std::size_t pos, PROFILE& r) {
+    // The specifics group takes the blank before the first tag; the section starts with it.
+    if (pos == 0 || !IsBlank(text[pos - 1]) || text.size() - pos >= kFastMax) {
+        return false;
+    }
+    --pos;
+    const std::size_t size = text.size() - pos;
+    std::array<char, kFastMax + 64> buffer;  // filled before it is read
+    std::memcpy(buffer.data(), text.data() + pos, size);
+    std::memset(buffer.data() + size, 0, 64);
+    return FastTags(buffer.data(), size, r);
+}
+
 // Moves `pos` on as the value-passing reader `read` does.
 template <typename Reader>
 unsigned Advance(std::string_view text, std::size_t& pos, Reader read) {
@@ -675,7 +1085,11 @@ bool ParseCode(std::string_view text, PROFILE& profile) {
     PROFILE record;
     record.speciesFamily = start.family;
     const std::size_t pos = ReadSpeciesAndSpecifics(text, start.pos, record);
-    ReadTags(text, pos, record);
+    if (!FastLine(text, pos, record)) {
+        record = PROFILE();
+        record.speciesFamily = start.family;
+        ReadTags(text, ReadSpeciesAndSpecifics(text, start.pos, record), record);
+    }
     profile = std::move(record);
     return true;
 }
