@@ -10,6 +10,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "codec/bits.h"
 #include "codec/codec.h"
 #include "codec/trace.h"
 #include "profile/categories.h"
@@ -670,19 +671,6 @@ constexpr unsigned kMainTokens = kTokenOrder.size() - 1;  // all but the kink ta
 
 constexpr bool IsBlank(char c) {
     return c == ' ';
-}
-
-// The place of the lowest set bit of a mask that is not 0.
-inline unsigned LowestBit(std::uint64_t mask) {
-#if defined(__GNUC__)
-    return static_cast<unsigned>(__builtin_ctzll(mask));
-#else
-    unsigned place = 0;
-    for (; (mask & 1u) == 0; mask >>= 1) {
-        ++place;
-    }
-    return place;
-#endif
 }
 
 // Positions in a tag section read here, and one more for its end.
