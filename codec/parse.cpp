@@ -673,32 +673,64 @@ constexpr bool IsBlank(char c) {
     return c == ' ';
 }
 
-// Positions in a tag section read here, and one more for its end.
-using Blanks = std::array<std::uint16_t, kFastMax + 1>;
+// Positions in a tag section read here, one more for its end and room for eight more that
+// are written but not counted.
+using Blanks = std::array<std::uint16_t, kFastMax + 1 + 8>;
+
+// The places of the set bits of each byte value, in order, and their number.
+struct BitPlaces {
+    std::array<std::uint8_t, 8> places;
+    std::uint8_t count;
+};
+
+constexpr std::array<BitPlaces, 256> kBitPlaces = [] {
+    std::array<BitPlaces, 256> table{};
+    for (unsigned bits = 0; bits < 256; ++bits) {
+        for (unsigned place = 0; place < 8; ++place) {
+            if (((bits >> place) & 1u) != 0) {
+                table[bits].places[table[bits].count++] = static_cast<std::uint8_t>(place);
+            }
+        }
+    }
+    return table;
+}();
+
+// Writes `base` + the places of the set bits of the byte `bits` at `out`, eight entries
+// whatever their number, and returns their number.
+inline unsigned PutPlaces(unsigned bits, unsigned base, std::uint16_t* out) {
+    const BitPlaces& entry = kBitPlaces[bits];
+#if defined(__SSE2__)
+    const __m128i places =
+        _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(entry.places.data())),
+                          _mm_setzero_si128());
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                     _mm_add_epi16(places, _mm_set1_epi16(static_cast<short>(base))));
+#else
+    for (unsigned i = 0; i < 8; ++i) {
+        out[i] = static_cast<std::uint16_t>(base + entry.places[i]);
+    }
+#endif
+    return entry.count;
+}
 
 // The positions of the blanks among the first `size` bytes of `text`, which can be read
-// in blocks of 64 bytes, followed by `size`. Returns their number.
+// in blocks of 16 bytes, followed by `size`. Returns their number.
 std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks) {
     std::size_t count = 0;
-    for (std::size_t block = 0; block < size; block += 64) {
-        std::uint64_t mask = 0;
+    for (std::size_t block = 0; block < size; block += 16) {
 #if defined(__SSE2__)
-        const __m128i blank = _mm_set1_epi8(' ');
-        for (unsigned part = 0; part < 4; ++part) {
-            const __m128i bytes =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + block + 16 * part));
-            mask |= static_cast<std::uint64_t>(
-                        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank))))
-                    << (16 * part);
-        }
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + block));
+        const auto mask =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '))));
 #else
-        for (unsigned i = 0; i < 64; ++i) {
-            mask |= static_cast<std::uint64_t>(IsBlank(text[block + i])) << i;
+        unsigned mask = 0;
+        for (unsigned i = 0; i < 16; ++i) {
+            mask |= static_cast<unsigned>(IsBlank(text[block + i])) << i;
         }
 #endif
-        for (; mask != 0; mask &= mask - 1) {
-            blanks[count++] = static_cast<std::uint16_t>(block + LowestBit(mask));
-        }
+        const auto base = static_cast<unsigned>(block);
+        count += PutPlaces(mask & 0xFFu, base, blanks.data() + count);
+        count += PutPlaces(mask >> 8, base + 8, blanks.data() + count);
     }
     blanks[count] = static_cast<std::uint16_t>(size);
     return count;
@@ -820,11 +852,11 @@ BRINDLEX_INLINE unsigned WorkRow(const char* p) {
 
 // The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: the kink
 // table's cell, with kPairCode when the byte is the code's second letter; 0 when
-// ReadKinks would pass blanks over or read no kink.
+// ReadKinks would pass blanks over or read no kink, and for any other first byte (row 26).
 constexpr unsigned kPairCode = 0x80;
 
-constexpr std::array<std::array<std::uint8_t, 256>, kLetterCount> kKinkCodes = [] {
-    std::array<std::array<std::uint8_t, 256>, kLetterCount> codes{};
+constexpr std::array<std::array<std::uint8_t, 256>, kLetterCount + 1> kKinkCodes = [] {
+    std::array<std::array<std::uint8_t, 256>, kLetterCount + 1> codes{};
     for (unsigned first = 0; first < kLetterCount; ++first) {
         for (unsigned c = 0; c < 256; ++c) {
             const unsigned second = c - 'a';
@@ -837,6 +869,35 @@ constexpr std::array<std::array<std::uint8_t, 256>, kLetterCount> kKinkCodes = [
         }
     }
     return codes;
+}();
+
+// The answer marks "#", "+", "-", "*" by character as 0..3, and 4 for any other.
+constexpr std::array<std::uint8_t, 256> kAnswerClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (unsigned c = 0; c < 256; ++c) {
+        classes[c] = static_cast<std::uint8_t>(kAnswerMarks[c] < 0 ? 4 : kAnswerMarks[c]);
+    }
+    return classes;
+}();
+
+// The kink cell of a kink token's one or two marks by their number and classes, with
+// kKinkRead set; 0 when the writer writes no such marks.
+constexpr unsigned kKinkRead = 0x10;
+
+constexpr std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> kKinkMarkCells = [] {
+    std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> cells{};
+    for (unsigned first = 0; first < 4; ++first) {
+        for (unsigned next = 0; next < 5; ++next) {
+            // One mark stands for both answers; what follows is the next kink or the end.
+            cells[1][first][next] =
+                static_cast<std::uint8_t>(MakeKinkCell(first, first) | kKinkRead);
+            if (next < 4) {
+                cells[2][first][next] =
+                    static_cast<std::uint8_t>(MakeKinkCell(first, next) | kKinkRead);
+            }
+        }
+    }
+    return cells;
 }();
 
 // The bytes between a token's tag and the blank after it.
@@ -985,7 +1046,7 @@ BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blank
     return tags & values;
 }
 
-// Reads the tag section `text` of `size` bytes, which can be read in blocks of 64 bytes, into
+// Reads the tag section `text` of `size` bytes, which can be read in blocks of 16 bytes, into
 // the fresh record `r`, and returns false when it is not what the writer writes.
 bool FastTags(const char* text, std::size_t size, PROFILE& r) {
     Blanks blanks;  // filled before it is read
@@ -1006,19 +1067,18 @@ bool FastTags(const char* text, std::size_t size, PROFILE& r) {
     for (std::size_t i = kMainTokens + 1; i + 1 < count; i += 2) {
         const char* const p = text + blanks[i] + 2;
         const unsigned length = blanks[i + 2] - blanks[i] - 2;
-        const unsigned first = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
-        const unsigned code =
-            first < kLetterCount ? kKinkCodes[first][static_cast<unsigned char>(p[1])] : 0u;
-        const unsigned marks = (code & kPairCode) != 0 ? 2 : 1;
-        const int rolePlay = kAnswerMarks[static_cast<unsigned char>(p[marks])];
-        const int realLife =
-            length == marks + 2 ? kAnswerMarks[static_cast<unsigned char>(p[marks + 1])] : rolePlay;
-        read &= (blanks[i + 1] == blanks[i] + 1) & (code != 0) & (rolePlay >= 0) & (realLife >= 0) &
-                (length - marks - 1 <= 1);
+        const unsigned letter = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
+        const unsigned code = kKinkCodes[letter < kLetterCount ? letter : kLetterCount]
+                                        [static_cast<unsigned char>(p[1])];
+        const unsigned codeLength = (code & kPairCode) != 0 ? 2 : 1;
+        const char* const marks = p + codeLength;
+        const unsigned markCount = length - codeLength;
+        const unsigned cell = kKinkMarkCells[markCount < 3 ? markCount : 3]
+                                            [kAnswerClasses[static_cast<unsigned char>(marks[0])]]
+                                            [kAnswerClasses[static_cast<unsigned char>(marks[1])]];
+        read &= (blanks[i + 1] == blanks[i] + 1) & (code != 0) & (cell != 0);
         if (code != 0) {
-            SetKinkCell(r, code & ~kPairCode,
-                        MakeKinkCell(static_cast<unsigned>(rolePlay & 3),
-                                     static_cast<unsigned>(realLife & 3)));
+            SetKinkCell(r, code & ~kPairCode, cell & 0x0Fu);
         }
     }
     return read;
