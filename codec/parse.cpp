@@ -736,9 +736,9 @@ std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks) {
     return count;
 }
 
-// Level marks as the writer writes them, by the kind of the first byte ("+", "-", "#",
-// other) and the length: the bytes and the level, kNoLevel for no such marks.
-constexpr unsigned kNoLevel = 0xFF;
+// Level marks as the writer writes them, by length (0..3) and the kind of the first byte
+// ("+", "-", "#", other): the bytes and the level; bytes that no masked text equals for no
+// such marks.
 
 struct MarkText {
     std::uint32_t text;
@@ -757,10 +757,10 @@ constexpr std::array<std::uint8_t, 256> kMarkKinds = [] {
     return kinds;
 }();
 
-constexpr std::array<MarkText, 32> kMarkTexts = [] {
-    std::array<MarkText, 32> texts{};
+constexpr std::array<MarkText, 16> kMarkTexts = [] {
+    std::array<MarkText, 16> texts{};
     for (auto& t : texts) {
-        t = {0, static_cast<std::uint8_t>(kNoLevel)};
+        t = {0xFFFFFFFF, 0};
     }
     for (unsigned level = 0; level < 8; ++level) {
         const std::string_view mark = kLevelMarks[level];
@@ -769,27 +769,32 @@ constexpr std::array<MarkText, 32> kMarkTexts = [] {
             text |= static_cast<std::uint32_t>(static_cast<unsigned char>(mark[i])) << (8 * i);
         }
         const unsigned kind = mark.empty() ? 0 : MarkKind(static_cast<unsigned char>(mark[0]));
-        texts[kind * 8 + mark.size()] = {text, static_cast<std::uint8_t>(level)};
+        texts[mark.size() * 4 + kind] = {text, static_cast<std::uint8_t>(level)};
     }
     for (unsigned kind = 1; kind < 4; ++kind) {
-        texts[kind * 8] = texts[0];  // no marks, whatever follows
+        texts[kind] = texts[0];  // no marks, whatever follows
     }
     return texts;
 }();
 
-constexpr std::array<std::uint32_t, 5> kLengthMasks = {0, 0xFF, 0xFFFF, 0xFFFFFF, 0xFFFFFFFF};
+constexpr std::array<std::uint32_t, 4> kLengthMasks = {0, 0xFF, 0xFFFF, 0xFFFFFF};
 
-// The level of `length` bytes at `p` that are level marks as the writer writes them, or
-// kNoLevel. Reads four bytes.
-BRINDLEX_INLINE unsigned MarkLevel(const char* p, unsigned length) {
+// The level of `length` bytes at `p`, and whether they are level marks as the writer writes
+// them. Reads four bytes.
+struct Marks {
+    unsigned level;
+    bool written;
+};
+
+BRINDLEX_INLINE Marks MarkLevel(const char* p, unsigned length) {
     const auto byte = [p](unsigned i) {
         return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])) << (8 * i);
     };
     const std::uint32_t word = byte(0) | byte(1) | byte(2) | byte(3);
-    const unsigned capped = length < 7 ? length : 7;
-    const MarkText mark = kMarkTexts[kMarkKinds[static_cast<unsigned char>(p[0])] * 8 + capped];
-    const std::uint32_t text = word & kLengthMasks[capped < 4 ? capped : 4];
-    return text == mark.text ? mark.level : kNoLevel;
+    const MarkText mark =
+        kMarkTexts[(length & 3u) * 4 + kMarkKinds[static_cast<unsigned char>(p[0])]];
+    const bool written = ((word & kLengthMasks[length & 3u]) == mark.text) & (length < 4);
+    return {mark.level, written};
 }
 
 // By character: the gender value in bits 0-1 and, in bit 2, whether it is taken.
@@ -918,56 +923,55 @@ constexpr std::size_t kWorkTypeField = IndexOf(FindField("workType"));
 constexpr std::size_t kTrainedField = IndexOf(FindField("trainedFlags"));
 constexpr std::size_t kAgeField = IndexOf(FindField("age"));
 
-// Reads the value of the token of category `c` into `a` and returns false when it is not
+// Reads the value of the token of category `c` into `a`, and clears `read` when it is not
 // what the writer writes.
 template <int c>
-BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
+BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
     constexpr const CategoryInfo& row = kCategoryTable[c];
     constexpr TokenKind kind = row.token;
     const char* const p = v.text;
     if constexpr (kind == TokenKind::kLevel) {
-        const unsigned level = MarkLevel(p, v.size);
-        a[IndexOf(row.level)] = level;
-        return level != kNoLevel;
+        const Marks marks = MarkLevel(p, v.size);
+        a[IndexOf(row.level)] = marks.level;
+        read &= marks.written;
     } else if constexpr (kind == TokenKind::kFlaggedLevel) {
         unsigned flag = 0;
         for (char letter : row.flagLetters) {
             flag |= static_cast<unsigned>(p[0] == letter);
         }
-        const unsigned level = MarkLevel(p + flag, v.size - flag);
+        const Marks marks = MarkLevel(p + flag, v.size - flag);
         a[IndexOf(row.extra)] = flag;
-        a[IndexOf(row.level)] = level;
-        return level != kNoLevel;
+        a[IndexOf(row.level)] = marks.level;
+        read &= marks.written;
     } else if constexpr (kind == TokenKind::kGendered) {
         const unsigned gender = kGenderLetters[static_cast<unsigned char>(p[0])];
         // The gender letter, the level marks and perhaps "/" and two attraction marks.
         const bool long_ = v.size >= 4 && v.size < kFastMax;
         const char* const tail = p + (long_ ? v.size - 3 : 0);  // "/" and the marks
         const bool attraction = long_ & (tail[0] == '/');
-        const unsigned level = MarkLevel(p + 1, v.size - 1 - (attraction ? 3 : 0));
+        const Marks marks = MarkLevel(p + 1, v.size - 1 - (attraction ? 3 : 0));
         const unsigned guys = kAttractionValues[static_cast<unsigned char>(tail[1])];
         const unsigned girls = kAttractionValues[static_cast<unsigned char>(tail[2])];
         a[IndexOf(row.gender)] = gender & 3u;
-        a[IndexOf(row.level)] = level;
+        a[IndexOf(row.level)] = marks.level;
         a[IndexOf(row.extra)] = attraction ? guys | girls << 2 : 0u;
-        return ((gender & 4u) != 0) & (level != kNoLevel) &
-               !(attraction & ((guys | girls) == kNoMark));
+        read &= ((gender & 4u) != 0) & marks.written & !(attraction & ((guys | girls) == kNoMark));
     } else if constexpr (kind == TokenKind::kWork) {
         const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
         const unsigned code = WorkRow(p);
         const bool isMark = mark != 0xFF;
-        bool read = (isMark | (code != 0)) & (v.size < kFastMax);
+        bool fields = (isMark | (code != 0)) & (v.size < kFastMax);
         // Then "/" and a code per trained field.
         std::uint32_t trained = 0;
         unsigned at = isMark ? 1 : 2;
-        for (; read && at + 3 <= v.size; at += 3) {
+        for (; fields && at + 3 <= v.size; at += 3) {
             const unsigned field = WorkRow(p + at + 1);
-            read &= (p[at] == '/') & (field != 0);
+            fields &= (p[at] == '/') & (field != 0);
             trained |= kTrainedBits[field];
         }
         a[kWorkTypeField] = isMark ? mark : code;
         a[kTrainedField] = trained;
-        return read & (at == v.size);
+        read &= fields & (at == v.size);
     } else if constexpr (kind == TokenKind::kAge) {
         const auto digit = [p](unsigned i) { return static_cast<unsigned>(p[i] - '0'); };
         const bool two = v.size >= 2;
@@ -977,24 +981,35 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
                                      : digit(0);
         const bool digits = (v.size <= 3) & (!two | IsDigit(static_cast<unsigned char>(p[1]))) &
                             (!three | IsDigit(static_cast<unsigned char>(p[2])));
-        const unsigned level = MarkLevel(p, v.size);
+        const Marks marks = MarkLevel(p, v.size);
         const bool exact = IsDigit(static_cast<unsigned char>(p[0]));
-        a[kAgeField] = exact        ? (years <= kMaxExactAge ? years : 127u)
-                       : level == 0 ? 0u
-                                    : kMaxExactAge + (level & 7u);
-        return exact ? digits : level != kNoLevel;
+        a[kAgeField] = exact              ? (years <= kMaxExactAge ? years : 127u)
+                       : marks.level == 0 ? 0u
+                                          : kMaxExactAge + marks.level;
+        read &= exact ? digits : marks.written;
     } else if constexpr (kind == TokenKind::kChoices) {
         constexpr const std::array<std::uint16_t, 256>& bits = kChoiceBits<c>;
-        unsigned flags = 0;
-        unsigned letters = 0;
-        while (bits[static_cast<unsigned char>(p[letters])] != 0) {
-            flags |= bits[static_cast<unsigned char>(p[letters])];
-            ++letters;
+        // Up to three letters without a branch, more in a loop.
+        const auto bit = [p](unsigned i) {
+            return unsigned{bits[static_cast<unsigned char>(p[i])]};
+        };
+        const unsigned b0 = bit(0);
+        const unsigned b1 = bit(1);
+        const unsigned b2 = bit(2);
+        const unsigned one = b0 != 0;
+        const unsigned two = one & (b1 != 0);
+        const unsigned three = two & (b2 != 0);
+        unsigned flags = b0 | (b1 & (0u - two)) | (b2 & (0u - three));
+        unsigned letters = one + two + three;
+        if (three != 0) {
+            for (; bit(letters) != 0; ++letters) {
+                flags |= bit(letters);
+            }
         }
-        const unsigned level = MarkLevel(p + letters, v.size - letters);
+        const Marks marks = MarkLevel(p + letters, v.size - letters);
         a[IndexOf(row.extra)] = flags;
-        a[IndexOf(row.level)] = level;
-        return level != kNoLevel;
+        a[IndexOf(row.level)] = marks.level;
+        read &= marks.written;
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the fast reader cannot read");
     }
@@ -1031,19 +1046,26 @@ BRINDLEX_INLINE void StoreAnswers(const Answers& a, PROFILE& r, std::index_seque
     (kProfileFields[kTagFields[I]].set(r, a[kTagFields[I]]), ...);
 }
 
-// The tokens V..S, the n-th after the n-th blank. A value's size is wrong when two blanks
-// stand together, but then the blank takes the place of the tag.
+// Reads the I-th token V..S, which follows the I-th blank. A value's size is wrong when two
+// blanks stand together, but then the second one stands where the tag should.
+template <std::size_t I>
+BRINDLEX_INLINE void FastToken(const char* text, const std::uint16_t* blanks, Answers& a,
+                               bool& read) {
+    constexpr int c = kTokenOrder[I];
+    const unsigned at = blanks[I];
+    const unsigned next = blanks[I + 1];
+    read &= text[at + 1] == kCategoryTable[c].tag;
+    FastValue<c>({text + at + 2, next - at - 2}, a, read);
+}
+
 template <std::size_t... I>
 BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, PROFILE& r,
                                     std::index_sequence<I...>) {
     Answers a;  // filled by the tokens before it is read
-    const bool tags = ((text[blanks[I] + 1] == kCategoryTable[kTokenOrder[I]].tag) & ...);
-    const bool values =
-        (FastValue<kTokenOrder[I]>(
-             {text + blanks[I] + 2, static_cast<unsigned>(blanks[I + 1] - blanks[I] - 2)}, a) &
-         ...);
+    bool read = true;
+    (FastToken<I>(text, blanks, a, read), ...);
     StoreAnswers(a, r, std::make_index_sequence<kTagFieldCount>());
-    return tags & values;
+    return read;
 }
 
 // Reads the tag section `text` of `size` bytes, which can be read in blocks of 16 bytes, into
