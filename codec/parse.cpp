@@ -855,21 +855,28 @@ BRINDLEX_INLINE unsigned WorkRow(const char* p) {
     return first < kLetterCount && second < kLetterCount ? kWorkTables.row[first][second] : 0u;
 }
 
-// The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: the kink
-// table's cell, with kPairCode when the byte is the code's second letter; 0 when
-// ReadKinks would pass blanks over or read no kink, and for any other first byte (row 26).
-constexpr unsigned kPairCode = 0x80;
+// The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: where its
+// cell is, the kinkPrefs byte in bits 0-5 and kHighCell for the high half; kPairCode when the
+// byte is the code's second letter; kKinkCode when there is a code at all, not when ReadKinks
+// would pass blanks over or read no kink, nor for any other first byte (row 26).
+enum : std::uint16_t { kHighCell = 0x40, kPairCode = 0x80, kKinkCode = 0x100 };
 
-constexpr std::array<std::array<std::uint8_t, 256>, kLetterCount + 1> kKinkCodes = [] {
-    std::array<std::array<std::uint8_t, 256>, kLetterCount + 1> codes{};
+constexpr std::uint16_t KinkCode(unsigned cell, bool pair) {
+    const unsigned index = cell - 1;  // the kink tables count cells from 1
+    return static_cast<std::uint16_t>((index / 2) | (index % 2 != 0 ? kHighCell : 0) |
+                                      (pair ? kPairCode : 0) | kKinkCode);
+}
+
+constexpr std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> kKinkCodes = [] {
+    std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> codes{};
     for (unsigned first = 0; first < kLetterCount; ++first) {
         for (unsigned c = 0; c < 256; ++c) {
             const unsigned second = c - 'a';
             const unsigned pair = second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
             if (pair != 0) {
-                codes[first][c] = static_cast<std::uint8_t>(pair | kPairCode);
-            } else if (c != ' ') {
-                codes[first][c] = kKinkTables.single[first];
+                codes[first][c] = KinkCode(pair, true);
+            } else if (c != ' ' && kKinkTables.single[first] != 0) {
+                codes[first][c] = KinkCode(kKinkTables.single[first], false);
             }
         }
     }
@@ -1092,16 +1099,16 @@ bool FastTags(const char* text, std::size_t size, PROFILE& r) {
         const unsigned letter = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
         const unsigned code = kKinkCodes[letter < kLetterCount ? letter : kLetterCount]
                                         [static_cast<unsigned char>(p[1])];
-        const unsigned codeLength = (code & kPairCode) != 0 ? 2 : 1;
-        const char* const marks = p + codeLength;
-        const unsigned markCount = length - codeLength;
+        const char* const marks = p + ((code & kPairCode) != 0 ? 2 : 1);
+        const unsigned markCount = length - static_cast<unsigned>(marks - p);
         const unsigned cell = kKinkMarkCells[markCount < 3 ? markCount : 3]
                                             [kAnswerClasses[static_cast<unsigned char>(marks[0])]]
                                             [kAnswerClasses[static_cast<unsigned char>(marks[1])]];
-        read &= (blanks[i + 1] == blanks[i] + 1) & (code != 0) & (cell != 0);
-        if (code != 0) {
-            SetKinkCell(r, code & ~kPairCode, cell & 0x0Fu);
-        }
+        read &= (blanks[i + 1] == blanks[i] + 1) & ((code & kKinkCode) != 0) & (cell != 0);
+        // Stored whether read or not: a line not read is dropped.
+        std::uint8_t& byte = r.kinkPrefs[code & 0x3Fu];
+        const unsigned shift = (code & kHighCell) != 0 ? 4 : 0;
+        byte = static_cast<std::uint8_t>((byte & ~(0x0Fu << shift)) | (cell & 0x0Fu) << shift);
     }
     return read;
 }
