@@ -737,8 +737,8 @@ std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks) {
 }
 
 // Level marks as the writer writes them, by length (0..3) and the kind of the first byte
-// ("+", "-", "#", other): the bytes and the level; bytes that no masked text equals for no
-// such marks.
+// ("+", "-", "#", other): their bytes and level. Where the writer writes no such marks, the
+// bytes are ones that no text of at most three bytes equals.
 
 struct MarkText {
     std::uint32_t text;
@@ -915,7 +915,7 @@ constexpr std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> kKinkMarkCel
 // The bytes between a token's tag and the blank after it.
 struct Value {
     const char* text;
-    unsigned size;  // may be wrong where the tag is, see FastMainTokens
+    unsigned size;  // may be wrong where the tag should be, see FastToken
 };
 
 // The fields the tokens of the tag section set, by their place in kProfileFields, so that
