@@ -2,17 +2,16 @@
 #include <cstdint>
 #include <cstring>
 
+#include <string>
 #include <utility>
-#include "codec/codec.h"
 
+#include "codec/bits.h"
+#include "codec/codec.h"
 #include "profile/categories.h"
 
 namespace brindlex {
 
 namespace {
-
-constexpr std::array<std::string_view, 8> kLevelMarks = {"#", "---", "--", "-",
-                                                         "",  "+",   "++", "+++"};
 
 // Pieces of at most four characters, copied whole and then cut to length, so
 // that writing one costs a single fixed-size copy.
@@ -77,9 +76,49 @@ constexpr std::array<KinkToken, kKinkWritingCodes.size()> kKinkTokens = [] {
     return tokens;
 }();
 
+// The marks of each kink cell: the role play mark, and the real life mark when it differs;
+// none for cell 0, whose kink is not written.
+constexpr std::array<Piece, 16> kKinkCellMarks = [] {
+    std::array<Piece, 16> pieces{};
+    for (unsigned cell = 0; cell < pieces.size(); ++cell) {
+        const char rolePlay = kKinkMarks[KinkRolePlay(cell)];
+        const char realLife = kKinkMarks[KinkRealLife(cell)];
+        pieces[cell] =
+            MakePiece(std::string_view(&rolePlay, 1), KinkRealLife(cell) != KinkRolePlay(cell)
+                                                          ? std::string_view(&realLife, 1)
+                                                          : std::string_view());
+    }
+    pieces[0].size = 0;
+    return pieces;
+}();
+
+// The code of each family, and the letters of the species of families 1..24 by position;
+// '\0' where a position has no letter.
+constexpr std::array<Piece, 32> kFamilyPieces = [] {
+    std::array<Piece, 32> pieces{};
+    for (std::size_t f = 0; f < pieces.size(); ++f) {
+        pieces[f] = MakePiece(kFamilies[f < kFamilyOther ? f : kFamilyOther].code);
+    }
+    return pieces;
+}();
+
+constexpr std::array<std::array<char, 16>, kFamilyPolymorph> kSpeciesLetters = [] {
+    std::array<std::array<char, 16>, kFamilyPolymorph> letters{};
+    for (std::size_t f = 1; f < letters.size(); ++f) {
+        const std::string_view family = kFamilies[f].letters;
+        for (std::size_t i = 0; i < family.size() && i + 1 < letters[f].size(); ++i) {
+            letters[f][i + 1] = family[i];
+        }
+    }
+    return letters;
+}();
+
 // "2.0F", the family code and the species letter.
 constexpr std::size_t kHeadCapacity = 16;
-// Everything after the custom name: at most 733, the kinks 534 of them.
+// A custom name written into the same buffer, with its brackets.
+constexpr std::size_t kNameRoom = 256;
+// Everything after the custom name: at most 733, the kinks 534 of them; the writer may store
+// a few bytes past what it writes.
 constexpr std::size_t kTailCapacity = 1024;
 
 class Writer {
@@ -87,13 +126,18 @@ public:
     explicit Writer(char* start) : at_(start) {}
 
     void Put(char c) { *at_++ = c; }
+    // Writes `c` when `write` is set; the byte is stored either way.
+    void PutIf(char c, bool write) {
+        *at_ = c;
+        at_ += write ? 1 : 0;
+    }
     void Put(const Piece& piece) {
         std::memcpy(at_, piece.text.data(), piece.text.size());
         at_ += piece.size;
     }
     void Tag(char tag) {
-        at_[0] = ' ';
-        at_[1] = tag;
+        const char text[2] = {' ', tag};
+        std::memcpy(at_, text, sizeof text);
         at_ += 2;
     }
     void Level(unsigned level) { Put(kLevelPieces[level & 7u]); }
@@ -111,10 +155,15 @@ public:
     template <unsigned N>
     void Letters(const Choice* choices, unsigned flags) {
         for (unsigned i = 0; i < N; ++i) {
-            if (((flags >> i) & 1u) != 0) {
-                Put(choices[i].letter);
-            }
+            PutIf(choices[i].letter, ((flags >> i) & 1u) != 0);
         }
+    }
+    // The lead of a kink token and its marks, unless its cell is 0.
+    void Kink(const Piece& lead, unsigned cell) {
+        std::memcpy(at_, lead.text.data(), lead.text.size());
+        const Piece& marks = kKinkCellMarks[cell];
+        std::memcpy(at_ + lead.size, marks.text.data(), 2);
+        at_ += static_cast<unsigned>(cell != 0) * lead.size + marks.size;  // no marks for 0
     }
     void Number(unsigned n) {
         if (n >= 100) {
@@ -136,11 +185,9 @@ private:
 // letter for. Returns whether the custom name may follow.
 bool WriteSpecies(Writer& w, PROFILE& p) {
     const unsigned family = p.speciesFamily;
-    for (char c : FamilyCode(family)) {
-        w.Put(c);
-    }
+    w.Put(kFamilyPieces[family]);
     if (family >= 1 && family < kFamilyPolymorph) {
-        const char letter = SpeciesLetter(family, p.speciesIndex);
+        const char letter = kSpeciesLetters[family][p.speciesIndex];
         if (letter != '\0') {
             w.Put(letter);
             return false;
@@ -151,27 +198,33 @@ bool WriteSpecies(Writer& w, PROFILE& p) {
     return family != 0;
 }
 
-void WriteTraits(Writer& w, const PROFILE& p) {
-    for (const Trait& t : kTraits) {
-        if (((p.specificsFlags >> t.bit) & 1u) == 0) {
-            continue;
-        }
-        if ((t.bit == kTraitPolymorphBit && p.speciesFamily == kFamilyPolymorph) ||
-            (t.bit == kTraitTaurBit && p.speciesFamily == kFamilyTaur)) {
-            continue;  // the family already says it
-        }
-        w.Put(t.letter);
+template <std::size_t... I>
+void WriteTraits(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
+    std::uint32_t flags = p.specificsFlags;
+    // The family already says these.
+    if (p.speciesFamily == kFamilyPolymorph) {
+        flags &= ~(std::uint32_t{1} << kTraitPolymorphBit);
     }
+    if (p.speciesFamily == kFamilyTaur) {
+        flags &= ~(std::uint32_t{1} << kTraitTaurBit);
+    }
+    (w.PutIf(kTraits[I].letter, ((flags >> kTraits[I].bit) & 1u) != 0), ...);
 }
+
+// The trained field that each work row is, as a bit of trainedFlags; 0 for none.
+constexpr std::array<std::uint32_t, 32> kTrainedFieldOfRow = [] {
+    std::array<std::uint32_t, 32> bits{};
+    for (std::size_t i = 0; i < kTrainedFieldRows.size(); ++i) {
+        bits[static_cast<std::size_t>(kTrainedFieldRows[i])] |= std::uint32_t{1} << i;
+    }
+    return bits;
+}();
 
 void WriteWork(Writer& w, const PROFILE& p) {
     w.Put(kWorkPieces[p.workType]);
-    std::uint32_t fields = p.trainedFlags;
-    for (int field = 0; fields != 0; ++field, fields >>= 1) {
-        const int row = kTrainedFieldRows[static_cast<std::size_t>(field)];
-        if ((fields & 1u) != 0 && static_cast<unsigned>(row) != p.workType) {
-            w.Put(kTrainedPieces[static_cast<std::size_t>(field)]);
-        }
+    std::uint32_t fields = p.trainedFlags & ~kTrainedFieldOfRow[p.workType];
+    for (; fields != 0; fields &= fields - 1) {
+        w.Put(kTrainedPieces[LowestBit(fields)]);
     }
 }
 
@@ -185,19 +238,14 @@ void WriteAge(Writer& w, unsigned age) {
     }
 }
 
-void WriteKinks(Writer& w, const PROFILE& p) {
-    for (const KinkToken& token : kKinkTokens) {
-        const unsigned byte = p.kinkPrefs[token.cell / 2u];
-        const unsigned cell = token.cell % 2u == 0 ? byte & 0x0Fu : byte >> 4;
-        if (cell == 0) {
-            continue;
-        }
-        w.Put(token.lead);
-        w.Put(kKinkMarks[KinkRolePlay(cell)]);
-        if (KinkRealLife(cell) != KinkRolePlay(cell)) {
-            w.Put(kKinkMarks[KinkRealLife(cell)]);
-        }
-    }
+// Every kink in the writing order, each written or not by its cell, without a branch.
+template <std::size_t... I>
+void WriteKinks(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
+    const auto cell = [&p](unsigned index) {
+        const unsigned byte = p.kinkPrefs[index / 2u];
+        return index % 2u == 0 ? byte & 0x0Fu : byte >> 4;
+    };
+    (w.Kink(kKinkTokens[I].lead, cell(kKinkTokens[I].cell)), ...);
 }
 
 // What follows the tag of category `c`, as its row in the table says; expanded at compile
@@ -231,7 +279,7 @@ void WriteValue(Writer& w, const PROFILE& p) {
     } else if constexpr (kind == TokenKind::kAge) {
         WriteAge(w, row.field->get(p));
     } else if constexpr (kind == TokenKind::kKinkTokens) {
-        WriteKinks(w, p);
+        WriteKinks(w, p, std::make_index_sequence<kKinkTokens.size()>());
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
     }
@@ -256,13 +304,27 @@ void WriteTokens(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
 char* WriteTail(char* start, const PROFILE& p) {
     Writer w(start);
     w.Put(static_cast<char>('0' + p.anthroLevel));
-    WriteTraits(w, p);
+    WriteTraits(w, p, std::make_index_sequence<kTraits.size()>());
     WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>());
     return w.end();
 }
 
-// Appends the name without its "]"s: the reader ends the name at the first
-// "]", so one is never written.
+// Writes "[", the name without its "]"s and "]" at `at`, and returns the end: the reader
+// ends the name at the first "]", so one is never written.
+char* PutName(char* at, std::string_view name) {
+    *at++ = '[';
+    for (std::size_t from = 0; from < name.size();) {
+        const std::size_t close = name.find(']', from);
+        const std::size_t end = close == std::string_view::npos ? name.size() : close;
+        std::memcpy(at, name.data() + from, end - from);
+        at += end - from;
+        from = end + 1;
+    }
+    *at++ = ']';
+    return at;
+}
+
+// Appends the name as PutName writes it.
 void AppendName(std::string& out, std::string_view name) {
     out += '[';
     for (std::size_t at = 0; at < name.size();) {
@@ -281,26 +343,27 @@ std::string_view LevelMark(unsigned level) {
 }
 
 void ComposeCodeInto(PROFILE& p, std::string& out) {
-    // The head up to the species letter goes first, the tail after a gap;
-    // the name, of any length, is appended between them.
-    std::array<char, kHeadCapacity + kTailCapacity> buffer;  // filled before it is read
+    // The head up to the species letter goes first and the tail after the name, all in one
+    // buffer when the name fits into its room; a longer name is appended between them.
+    std::array<char, kHeadCapacity + kNameRoom + kTailCapacity> buffer;  // filled before read
     Writer head(buffer.data());
-    for (char c : std::string_view("2.0F")) {
-        head.Put(c);
-    }
+    head.Put(MakePiece("2.0F"));
     const bool nameMayFollow = WriteSpecies(head, p);
     const std::string_view name = p.customSpeciesName;
     const bool writeName = nameMayFollow && IsWrittenName(name);
+    if (!writeName || name.size() + 2 <= kNameRoom) {
+        char* const tail = writeName ? PutName(head.end(), name) : head.end();
+        const char* const end = WriteTail(tail, p);
+        out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        return;
+    }
     char* const tail = buffer.data() + kHeadCapacity;
     const char* tailEnd = WriteTail(tail, p);
-
     const auto headSize = static_cast<std::size_t>(head.end() - buffer.data());
     const auto tailSize = static_cast<std::size_t>(tailEnd - tail);
-    out.reserve(out.size() + headSize + (writeName ? name.size() + 2 : 0) + tailSize);
+    out.reserve(out.size() + headSize + name.size() + 2 + tailSize);
     out.append(buffer.data(), headSize);
-    if (writeName) {
-        AppendName(out, name);
-    }
+    AppendName(out, name);
     out.append(tail, tailSize);
 }
 

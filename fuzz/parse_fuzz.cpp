@@ -1,13 +1,17 @@
 // Reads arbitrary bytes as a code line: an accepted line's normal form must
-// read back to itself, and a rejected line must leave the record alone.
+// read back to itself, a rejected line must leave the record alone, and the
+// reader of the writer's own form must read every line as the general readers
+// (those the trace uses) do.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "codec/codec.h"
+#include "codec/trace.h"
 
 namespace {
 
@@ -39,6 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool accepted = brindlex::ParseCode(line, first);
     if (accepted != brindlex::RejectionReason(line).empty()) {
         Fail("ParseCode and RejectionReason disagree", line);
+    }
+    brindlex::PROFILE general = kSentinel;
+    std::vector<brindlex::ReadStep> steps;
+    if (brindlex::trace_detail::ReadSteps(line, general, steps) != accepted || general != first) {
+        Fail("ParseCode and the general readers disagree", line);
     }
     if (!accepted) {
         if (first != kSentinel) {

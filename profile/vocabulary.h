@@ -200,6 +200,10 @@ inline constexpr std::array<std::string_view, 4> kKinkAnswerNames = {"Unspecify"
                                                                      "Maybe"};
 inline constexpr std::array<char, 4> kKinkMarks = {'#', '+', '-', '*'};
 
+// The mark of each level 0..7; the middle level 4 has none.
+inline constexpr std::array<std::string_view, 8> kLevelMarks = {"#", "---", "--", "-",
+                                                                "",  "+",   "++", "+++"};
+
 // --- Kinks -------------------------------------------------------------------
 
 struct Kink {

@@ -132,6 +132,27 @@ TEST(Compose, NameNeverCarriesAClosingBracket) {
     EXPECT_EQ(ComposeCode(p).substr(0, 13), "2.0FO[ a b ]0");
 }
 
+TEST(Compose, NamesOfEveryLengthGoBetweenTheHeadAndTheDigit) {
+    PROFILE p;
+    p.speciesFamily = 26;
+    p.artLevel = 5;
+    p.includeKinks = 1;
+    p.setKink(0, 7);
+    const std::string tail = ComposeCode(p).substr(5);  // after "2.0FO"
+    for (std::size_t size : {2u, 200u, 250u, 252u, 253u, 254u, 255u, 256u, 300u, 5000u}) {
+        std::string name(size, 'n');
+        name[size / 2] = ']';
+        p.customSpeciesName = name;
+        std::string without = name;
+        without.erase(size / 2, 1);
+        const std::string line = ComposeCode(p);
+        EXPECT_EQ(line, "2.0FO[" + without + "]" + tail) << size;
+        std::string out = "before\n";
+        ComposeCodeInto(p, out);
+        EXPECT_EQ(out, "before\n" + line) << size;
+    }
+}
+
 TEST(Compose, TraitLettersAndFamilyOmissions) {
     PROFILE p;
     p.specificsFlags = 0x1FFFF;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "codec/codec.h"
+#include "codec/trace.h"
 #include "profile/categories.h"
 
 namespace brindlex {
@@ -538,6 +540,121 @@ TEST(UnexpectedBytes, NulAndHighBytesArePassedOver) {
     EXPECT_EQ(p.customSpeciesName, "");
     // The text ends where the view ends, not at a NUL.
     EXPECT_EQ(Read(std::string_view("2.0F? V+\0 M+", 8)).consLevel, 0u);
+}
+
+// --- Lines close to the writer's own form ---------------------------------------------------
+//
+// A line as ComposeCode writes it is read by a reader of its own; these lines differ from
+// such a line in one place, where that reader must leave the line to the general readers.
+// The traced reading is the general readers' and is the reference.
+
+// The trainedFlags bits of the trained fields with these work codes.
+unsigned TrainedBits(std::initializer_list<std::string_view> codes) {
+    unsigned bits = 0;
+    for (std::string_view code : codes) {
+        for (const WorkType& row : kWorkTypes) {
+            if (row.code == code && row.trainedField >= 0) {
+                bits |= 1u << row.trainedField;
+            }
+        }
+    }
+    return bits;
+}
+
+PROFILE ReadGenerally(std::string_view line) {
+    PROFILE p;
+    std::vector<ReadStep> steps;
+    EXPECT_TRUE(ParseCode(line, p, &steps)) << line;
+    return p;
+}
+
+TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
+    PROFILE written;
+    written.speciesFamily = 3;
+    written.speciesIndex = 4;
+    written.artLevel = 7;
+    written.fursuitsLevel = 6;
+    written.madeOwnSuit = 1;
+    written.characterGender = 1;
+    written.yiffyYiffyPreference = 9;
+    written.workType = 5;
+    written.trainedFlags = 1;
+    written.age = 25;
+    written.compyLevel = 5;
+    written.compyFlags = 5;
+    written.gamingLevel = 3;
+    written.gamingFlags = 1;
+    written.includeKinks = 1;
+    written.setKink(0, MakeKinkCell(1, 3));
+    written.setKink(20, MakeKinkCell(2, 2));
+    const std::string line = ComposeCode(written);
+    ASSERT_EQ(line,
+              "2.0FCf0 V+++ M# Dm++ H# I# P# R# T# L# Ym#/+- Wtc/ar O25 Cwl+ Gr- E# F# B# N# "
+              "J# A# S## K  Su+*  Co-");
+    EXPECT_EQ(Read(line), ReadGenerally(line));
+    struct Change {
+        std::string_view from;
+        std::string_view to;
+        std::string_view field;  // what the changed line reads into it
+        unsigned value;
+    };
+    const Change changes[] = {
+        {" V+++", " V+ ++", "artLevel", 7},       // blanks among the marks
+        {" V+++", " V++-", "artLevel", 5},        // marks of both kinds
+        {" V+++", " V++++", "artLevel", 7},       // more marks than the writer's
+        {" V+++", " V+#", "artLevel", 0},         // "#" after a mark
+        {" V+++", " V+++\0"sv, "artLevel", 7},    // a NUL byte after the marks
+        {" M#", " M #", "consLevel", 0},          // a blank before the marks
+        {" M#", " M# +", "consLevel", 0},         // a mark left over
+        {" H#", "  H+", "hugsLevel", 5},          // two blanks before the tag
+        {" Dm++", " D m++", "madeOwnSuit", 1},    // a blank before the flag
+        {" Dm++", " Dmm++", "fursuitsLevel", 4},  // the flag twice
+        {"/+-", " /+-", "yiffyYiffyPreference", 9},
+        {"/+-", "/ +-", "yiffyYiffyPreference", 9},
+        {"/+-", "/+ -", "yiffyYiffyPreference", 9},
+        {"/+-", "/+#", "yiffyYiffyPreference", 0},
+        {"/+-", "/#-", "yiffyYiffyPreference", 0},
+        {" Wtc", " Wt c", "workType", 5},
+        {"/ar", "/ar/ed/fa/sc", "trainedFlags", TrainedBits({"ar", "ed", "fa", "sc"})},
+        {"/ar", "/ar/", "trainedFlags", 1},
+        {"/ar", "/a", "trainedFlags", 0},
+        {" O25", " O2 5", "age", 25},
+        {" O25", " O 25", "age", 25},
+        {" O25", " O025", "age", 25},
+        {" O25", " O2500", "age", 127},
+        {" Cwl+", " Cw l+", "compyFlags", 5},
+        {" Cwl+", " Cwlmu*+", "compyFlags", 31},
+        {" Gr-", " Gr -", "gamingLevel", 3},
+        {" Gr-", " Gr m-", "gamingFlags", 3},
+        {" S##", " S## V+", "artLevel", 5},  // a tag out of order
+        {"  Su+*", "  S u+*", "includeKinks", 1},
+        {"  Su+*", "  Su+ *", "includeKinks", 1},
+        {"  Su+*", "  Su +*", "includeKinks", 1},
+        {"  Su+*", " Su+*", "includeKinks", 1},
+        {"  Su+*", "  Su+**", "includeKinks", 1},
+        {"  Su+*", "  Qu+*", "includeKinks", 1},
+        {"  Co-", "  Co- ", "includeKinks", 1},
+    };
+    for (const Change& c : changes) {
+        std::string near = line;
+        near.replace(near.find(c.from), c.from.size(), c.to);
+        EXPECT_EQ(Field(Read(near), c.field), c.value) << near;
+        EXPECT_EQ(Read(near), ReadGenerally(near)) << near;
+    }
+}
+
+TEST(WritersForm, WrittenLinesReadAsTheGeneralReadersDo) {
+    // Every level, gender and attraction value in every token that carries one.
+    for (unsigned value = 0; value < 16; ++value) {
+        PROFILE p;
+        for (const FieldInfo& field : kProfileFields) {
+            field.set(p, value % (field.maxValue() + 1));
+        }
+        p.speciesFamily = value;
+        p.age = value * 9;
+        const std::string line = ComposeCode(p);
+        EXPECT_EQ(Read(line), ReadGenerally(line)) << line;
+    }
 }
 
 }  // namespace
