@@ -175,4 +175,44 @@ std::string_view AnswerName(int category) {
                : std::string_view();
 }
 
+namespace trace_detail {
+
+// Fills the gaps between the runs taken with the bytes passed over: blanks separate tokens,
+// each word between them is skipped. Blanks that a reader took after its token, such as
+// those the level marks pass over, go to the gap after it.
+std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& taken) {
+    std::vector<ReadStep> steps;
+    steps.reserve(2 * taken.size() + 3);
+    const auto add = [&](std::size_t from, std::size_t to, ReadStep::Kind kind, int category) {
+        if (to > from) {
+            steps.push_back({from, to - from, kind, category, 0, 0});
+        }
+    };
+    std::size_t at = 0;
+    const auto gap = [&](std::size_t to) {
+        while (at < to) {
+            const bool blank = text[at] == ' ';
+            std::size_t end = at;
+            while (end < to && (text[end] == ' ') == blank) {
+                ++end;
+            }
+            add(at, end, blank ? ReadStep::kRead : ReadStep::kSkipped, -1);
+            at = end;
+        }
+    };
+    for (const ReadStep& run : taken) {
+        gap(run.at);
+        std::size_t end = run.at + run.size;
+        while (end > run.at && text[end - 1] == ' ') {
+            --end;
+        }
+        add(run.at, end, ReadStep::kRead, run.category);
+        at = end;
+    }
+    gap(text.size());
+    return steps;
+}
+
+}  // namespace trace_detail
+
 }  // namespace brindlex

@@ -56,6 +56,9 @@ std::string DescribeRepair(std::string_view text, std::string_view normal, const
 std::string_view AnswerName(int category);
 
 namespace trace_detail {
+// The runs a reader took, with the bytes between them filled in: blanks as read, each
+// other word as skipped.
+std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& taken);
 
 // The reading itself: steps of kind kRead for the runs taken, in order, and kSkipped for
 // the bytes passed over. Defined with the readers.

@@ -1,0 +1,436 @@
+// The code line's tag section in the form the writer writes it, read at once: every blank
+// of the section is found first, then each token is read from the bytes between two blanks,
+// so that no token waits for the one before it. Lines in any other form are for the general
+// reader.
+#include "codec/fastread.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "codec/bits.h"
+#include "codec/blanks.h"
+#include "codec/readtables.h"
+#include "profile/categories.h"
+
+namespace brindlex {
+
+namespace {
+
+using namespace reading;
+
+// --- The writer's own form, read at once -------------------------------------------
+//
+// A line as ComposeCode writes it has one blank before each token of the tag section (two
+// before each kink token), its tokens in a fixed order and each token in one of a few
+// shapes. FastTags finds the blanks first and then reads every token from the bytes
+// between its blank and the next one, so that no token waits for the one before it. It
+// checks each byte that the general readers would look at, and reports a line that is not
+// of that form, which is then read by the general readers from the start.
+
+#if defined(__GNUC__)
+#define BRINDLEX_INLINE inline __attribute__((always_inline))
+#else
+#define BRINDLEX_INLINE inline
+#endif
+
+// Level marks as the writer writes them, by length (0..3) and the kind of the first byte
+// ("+", "-", "#", other): their bytes and level. Where the writer writes no such marks, the
+// bytes are ones that no text of at most three bytes equals.
+
+struct MarkText {
+    std::uint32_t text;
+    std::uint8_t level;
+};
+
+constexpr unsigned MarkKind(unsigned c) {
+    return c == '+' ? 0 : c == '-' ? 1 : c == '#' ? 2 : 3;
+}
+
+constexpr std::array<std::uint8_t, 256> kMarkKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (unsigned c = 0; c < 256; ++c) {
+        kinds[c] = static_cast<std::uint8_t>(MarkKind(c));
+    }
+    return kinds;
+}();
+
+constexpr std::array<MarkText, 16> kMarkTexts = [] {
+    std::array<MarkText, 16> texts{};
+    for (auto& t : texts) {
+        t = {0xFFFFFFFF, 0};
+    }
+    for (unsigned level = 0; level < 8; ++level) {
+        const std::string_view mark = kLevelMarks[level];
+        std::uint32_t text = 0;
+        for (std::size_t i = 0; i < mark.size(); ++i) {
+            text |= static_cast<std::uint32_t>(static_cast<unsigned char>(mark[i])) << (8 * i);
+        }
+        const unsigned kind = mark.empty() ? 0 : MarkKind(static_cast<unsigned char>(mark[0]));
+        texts[mark.size() * 4 + kind] = {text, static_cast<std::uint8_t>(level)};
+    }
+    for (unsigned kind = 1; kind < 4; ++kind) {
+        texts[kind] = texts[0];  // no marks, whatever follows
+    }
+    return texts;
+}();
+
+constexpr std::array<std::uint32_t, 4> kLengthMasks = {0, 0xFF, 0xFFFF, 0xFFFFFF};
+
+// The level of `length` bytes at `p`, and whether they are level marks as the writer writes
+// them. Reads four bytes.
+struct Marks {
+    unsigned level;
+    bool written;
+};
+
+BRINDLEX_INLINE Marks MarkLevel(const char* p, unsigned length) {
+    const auto byte = [p](unsigned i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+    };
+    const std::uint32_t word = byte(0) | byte(1) | byte(2) | byte(3);
+    const MarkText mark =
+        kMarkTexts[(length & 3u) * 4 + kMarkKinds[static_cast<unsigned char>(p[0])]];
+    const bool written = ((word & kLengthMasks[length & 3u]) == mark.text) & (length < 4);
+    return {mark.level, written};
+}
+
+// By character: the gender value in bits 0-1 and, in bit 2, whether it is taken.
+constexpr std::array<std::uint8_t, 256> kGenderLetters = [] {
+    std::array<std::uint8_t, 256> letters{};
+    letters['m'] = 1 | 4;
+    letters['f'] = 2 | 4;
+    letters['h'] = 3 | 4;
+    letters['p'] = 4;
+    letters['#'] = 4;
+    return letters;
+}();
+
+// The attraction marks the writer writes: the value, or kNoMark. The reader takes "!" as
+// 0 for guys; for girls it leaves the "!", which is then passed over.
+constexpr unsigned kNoMark = 0xFF;
+
+constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    for (auto& v : values) {
+        v = static_cast<std::uint8_t>(kNoMark);
+    }
+    values['!'] = 0;
+    values['+'] = 1;
+    values['-'] = 2;
+    values['*'] = 3;
+    return values;
+}();
+
+// The work type of the marks that ReadWork takes outside the trained fields, 0xFF for others.
+constexpr std::array<std::uint8_t, 256> kWorkMarks = [] {
+    std::array<std::uint8_t, 256> types{};
+    for (auto& type : types) {
+        type = 0xFF;
+    }
+    types['#'] = 0;
+    types['+'] = kWorkOther;
+    types['*'] = kWorkLooking;
+    types['-'] = kWorkNotWorking;
+    return types;
+}();
+
+// The trainedFlags bit of each work row, 0 for none.
+constexpr std::array<std::uint32_t, 32> kTrainedBits = [] {
+    std::array<std::uint32_t, 32> bits{};
+    for (std::size_t row = 0; row < kWorkTypes.size(); ++row) {
+        if (kWorkTypes[row].trainedField >= 0) {
+            bits[row] = std::uint32_t{1} << kWorkTypes[row].trainedField;
+        }
+    }
+    return bits;
+}();
+
+// The work row of the two letters at `p`, 0 for none.
+BRINDLEX_INLINE unsigned WorkRow(const char* p) {
+    const unsigned first = LetterIndex(static_cast<unsigned char>(p[0]), 'a');
+    const unsigned second = LetterIndex(static_cast<unsigned char>(p[1]), 'a');
+    return first < kLetterCount && second < kLetterCount ? kWorkTables.row[first][second] : 0u;
+}
+
+// The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: where its
+// cell is, the kinkPrefs byte in bits 0-5 and kHighCell for the high half; kPairCode when the
+// byte is the code's second letter; kKinkCode when there is a code at all, not when ReadKinks
+// would pass blanks over or read no kink, nor for any other first byte (row 26).
+enum : std::uint16_t { kHighCell = 0x40, kPairCode = 0x80, kKinkCode = 0x100 };
+
+constexpr std::uint16_t KinkCode(unsigned cell, bool pair) {
+    const unsigned index = cell - 1;  // the kink tables count cells from 1
+    return static_cast<std::uint16_t>((index / 2) | (index % 2 != 0 ? kHighCell : 0) |
+                                      (pair ? kPairCode : 0) | kKinkCode);
+}
+
+constexpr std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> kKinkCodes = [] {
+    std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> codes{};
+    for (unsigned first = 0; first < kLetterCount; ++first) {
+        for (unsigned c = 0; c < 256; ++c) {
+            const unsigned second = c - 'a';
+            const unsigned pair = second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
+            if (pair != 0) {
+                codes[first][c] = KinkCode(pair, true);
+            } else if (c != ' ' && kKinkTables.single[first] != 0) {
+                codes[first][c] = KinkCode(kKinkTables.single[first], false);
+            }
+        }
+    }
+    return codes;
+}();
+
+// The answer marks "#", "+", "-", "*" by character as 0..3, and 4 for any other.
+constexpr std::array<std::uint8_t, 256> kAnswerClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (unsigned c = 0; c < 256; ++c) {
+        classes[c] = static_cast<std::uint8_t>(kAnswerMarks[c] < 0 ? 4 : kAnswerMarks[c]);
+    }
+    return classes;
+}();
+
+// The kink cell of a kink token's one or two marks by their number and classes, with
+// kKinkRead set; 0 when the writer writes no such marks.
+constexpr unsigned kKinkRead = 0x10;
+
+constexpr std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> kKinkMarkCells = [] {
+    std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> cells{};
+    for (unsigned first = 0; first < 4; ++first) {
+        for (unsigned next = 0; next < 5; ++next) {
+            // One mark stands for both answers; what follows is the next kink or the end.
+            cells[1][first][next] =
+                static_cast<std::uint8_t>(MakeKinkCell(first, first) | kKinkRead);
+            if (next < 4) {
+                cells[2][first][next] =
+                    static_cast<std::uint8_t>(MakeKinkCell(first, next) | kKinkRead);
+            }
+        }
+    }
+    return cells;
+}();
+
+// The bytes between a token's tag and the blank after it.
+struct Value {
+    const char* text;
+    unsigned size;  // may be wrong where the tag should be, see FastToken
+};
+
+// The fields the tokens of the tag section set, by their place in kProfileFields, so that
+// they are stored together at the end.
+using Answers = std::array<unsigned, kProfileFields.size()>;
+
+constexpr std::size_t IndexOf(const FieldInfo* field) {
+    return static_cast<std::size_t>(field - kProfileFields.data());
+}
+
+constexpr std::size_t kWorkTypeField = IndexOf(FindField("workType"));
+constexpr std::size_t kTrainedField = IndexOf(FindField("trainedFlags"));
+constexpr std::size_t kAgeField = IndexOf(FindField("age"));
+
+// Reads the value of the token of category `c` into `a`, and clears `read` when it is not
+// what the writer writes.
+template <int c>
+BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
+    constexpr const CategoryInfo& row = kCategoryTable[c];
+    constexpr TokenKind kind = row.token;
+    const char* const p = v.text;
+    if constexpr (kind == TokenKind::kLevel) {
+        const Marks marks = MarkLevel(p, v.size);
+        a[IndexOf(row.level)] = marks.level;
+        read &= marks.written;
+    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
+        unsigned flag = 0;
+        for (char letter : row.flagLetters) {
+            flag |= static_cast<unsigned>(p[0] == letter);
+        }
+        const Marks marks = MarkLevel(p + flag, v.size - flag);
+        a[IndexOf(row.extra)] = flag;
+        a[IndexOf(row.level)] = marks.level;
+        read &= marks.written;
+    } else if constexpr (kind == TokenKind::kGendered) {
+        const unsigned gender = kGenderLetters[static_cast<unsigned char>(p[0])];
+        // The gender letter, the level marks and perhaps "/" and two attraction marks.
+        const bool long_ = v.size >= 4 && v.size < kFastMax;
+        const char* const tail = p + (long_ ? v.size - 3 : 0);  // "/" and the marks
+        const bool attraction = long_ & (tail[0] == '/');
+        const Marks marks = MarkLevel(p + 1, v.size - 1 - (attraction ? 3 : 0));
+        const unsigned guys = kAttractionValues[static_cast<unsigned char>(tail[1])];
+        const unsigned girls = kAttractionValues[static_cast<unsigned char>(tail[2])];
+        a[IndexOf(row.gender)] = gender & 3u;
+        a[IndexOf(row.level)] = marks.level;
+        a[IndexOf(row.extra)] = attraction ? guys | girls << 2 : 0u;
+        read &= ((gender & 4u) != 0) & marks.written & !(attraction & ((guys | girls) == kNoMark));
+    } else if constexpr (kind == TokenKind::kWork) {
+        const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
+        const unsigned code = WorkRow(p);
+        const bool isMark = mark != 0xFF;
+        bool fields = (isMark | (code != 0)) & (v.size < kFastMax);
+        // Then "/" and a code per trained field.
+        std::uint32_t trained = 0;
+        unsigned at = isMark ? 1 : 2;
+        for (; fields && at + 3 <= v.size; at += 3) {
+            const unsigned field = WorkRow(p + at + 1);
+            fields &= (p[at] == '/') & (field != 0);
+            trained |= kTrainedBits[field];
+        }
+        a[kWorkTypeField] = isMark ? mark : code;
+        a[kTrainedField] = trained;
+        read &= fields & (at == v.size);
+    } else if constexpr (kind == TokenKind::kAge) {
+        const auto digit = [p](unsigned i) { return static_cast<unsigned>(p[i] - '0'); };
+        const bool two = v.size >= 2;
+        const bool three = v.size == 3;
+        const unsigned years = three ? digit(0) * 100 + digit(1) * 10 + digit(2)
+                               : two ? digit(0) * 10 + digit(1)
+                                     : digit(0);
+        const bool digits = (v.size <= 3) & (!two | IsDigit(static_cast<unsigned char>(p[1]))) &
+                            (!three | IsDigit(static_cast<unsigned char>(p[2])));
+        const Marks marks = MarkLevel(p, v.size);
+        const bool exact = IsDigit(static_cast<unsigned char>(p[0]));
+        a[kAgeField] = exact              ? (years <= kMaxExactAge ? years : 127u)
+                       : marks.level == 0 ? 0u
+                                          : kMaxExactAge + marks.level;
+        read &= exact ? digits : marks.written;
+    } else if constexpr (kind == TokenKind::kChoices) {
+        constexpr const std::array<std::uint16_t, 256>& bits = kChoiceBits<c>;
+        // Up to three letters without a branch, more in a loop.
+        const auto bit = [p](unsigned i) {
+            return unsigned{bits[static_cast<unsigned char>(p[i])]};
+        };
+        const unsigned b0 = bit(0);
+        const unsigned b1 = bit(1);
+        const unsigned b2 = bit(2);
+        const unsigned one = b0 != 0;
+        const unsigned two = one & (b1 != 0);
+        const unsigned three = two & (b2 != 0);
+        unsigned flags = b0 | (b1 & (0u - two)) | (b2 & (0u - three));
+        unsigned letters = one + two + three;
+        if (three != 0) {
+            for (; bit(letters) != 0; ++letters) {
+                flags |= bit(letters);
+            }
+        }
+        const Marks marks = MarkLevel(p + letters, v.size - letters);
+        a[IndexOf(row.extra)] = flags;
+        a[IndexOf(row.level)] = marks.level;
+        read &= marks.written;
+    } else {
+        static_assert(kind == TokenKind::kLevel, "a token the fast reader cannot read");
+    }
+}
+
+// The fields that the tokens V..S set: all but those of the head and the kink switch.
+constexpr bool IsTagField(std::string_view name) {
+    return name != "speciesFamily" && name != "speciesIndex" && name != "specificsFlags" &&
+           name != "anthroLevel" && name != "includeKinks";
+}
+
+constexpr std::size_t kTagFieldCount = [] {
+    std::size_t count = 0;
+    for (const FieldInfo& field : kProfileFields) {
+        count += IsTagField(field.name) ? 1 : 0;
+    }
+    return count;
+}();
+
+constexpr std::array<std::size_t, kTagFieldCount> kTagFields = [] {
+    std::array<std::size_t, kTagFieldCount> fields{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < kProfileFields.size(); ++i) {
+        if (IsTagField(kProfileFields[i].name)) {
+            fields[count++] = i;
+        }
+    }
+    return fields;
+}();
+
+// Stores the answers of the tag fields into `r`.
+template <std::size_t... I>
+BRINDLEX_INLINE void StoreAnswers(const Answers& a, PROFILE& r, std::index_sequence<I...>) {
+    (kProfileFields[kTagFields[I]].set(r, a[kTagFields[I]]), ...);
+}
+
+// Reads the I-th token V..S, which follows the I-th blank. A value's size is wrong when two
+// blanks stand together, but then the second one stands where the tag should.
+template <std::size_t I>
+BRINDLEX_INLINE void FastToken(const char* text, const std::uint16_t* blanks, Answers& a,
+                               bool& read) {
+    constexpr int c = kTokenOrder[I];
+    const unsigned at = blanks[I];
+    const unsigned next = blanks[I + 1];
+    read &= text[at + 1] == kCategoryTable[c].tag;
+    FastValue<c>({text + at + 2, next - at - 2}, a, read);
+}
+
+template <std::size_t... I>
+BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, PROFILE& r,
+                                    std::index_sequence<I...>) {
+    Answers a;  // filled by the tokens before it is read
+    bool read = true;
+    (FastToken<I>(text, blanks, a, read), ...);
+    StoreAnswers(a, r, std::make_index_sequence<kTagFieldCount>());
+    return read;
+}
+
+// Reads the tag section `text` of `size` bytes, which can be read in blocks of 16 bytes, into
+// the fresh record `r`, and returns false when it is not what the writer writes.
+bool FastTags(const char* text, std::size_t size, PROFILE& r) {
+    Blanks blanks;  // filled before it is read
+    const std::size_t count = FindBlanks(text, size, blanks);
+    if (count < kMainTokens || blanks[0] != 0) {
+        return false;
+    }
+    bool read = FastMainTokens(text, blanks.data(), r, std::make_index_sequence<kMainTokens>());
+    if (count == kMainTokens) {
+        return read;
+    }
+    // The kink tag, then each kink after two blanks: its code and one or two marks.
+    constexpr const CategoryInfo& kinkRow = kCategoryTable[kTokenOrder[kMainTokens]];
+    const std::size_t kinkTag = blanks[kMainTokens] + 1;
+    read &= (text[kinkTag] == kinkRow.tag) & (blanks[kMainTokens + 1] == kinkTag + 1) &
+            ((count - kMainTokens - 1) % 2 == 0);
+    kinkRow.field->set(r, 1);
+    for (std::size_t i = kMainTokens + 1; i + 1 < count; i += 2) {
+        const char* const p = text + blanks[i] + 2;
+        const unsigned length = blanks[i + 2] - blanks[i] - 2;
+        const unsigned letter = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
+        const unsigned code = kKinkCodes[letter < kLetterCount ? letter : kLetterCount]
+                                        [static_cast<unsigned char>(p[1])];
+        const char* const marks = p + ((code & kPairCode) != 0 ? 2 : 1);
+        const unsigned markCount = length - static_cast<unsigned>(marks - p);
+        const unsigned cell = kKinkMarkCells[markCount < 3 ? markCount : 3]
+                                            [kAnswerClasses[static_cast<unsigned char>(marks[0])]]
+                                            [kAnswerClasses[static_cast<unsigned char>(marks[1])]];
+        read &= (blanks[i + 1] == blanks[i] + 1) & ((code & kKinkCode) != 0) & (cell != 0);
+        // Stored whether read or not: a line not read is dropped.
+        std::uint8_t& byte = r.kinkPrefs[code & 0x3Fu];
+        const unsigned shift = (code & kHighCell) != 0 ? 4 : 0;
+        byte = static_cast<std::uint8_t>((byte & ~(0x0Fu << shift)) | (cell & 0x0Fu) << shift);
+    }
+    return read;
+}
+
+// Reads a line whose head has been read up to `pos` when its tag section is what the
+// writer writes; false, with `r` to be dropped, otherwise.
+}  // namespace
+
+bool ReadWrittenTags(std::string_view text, std::size_t pos, PROFILE& r) {
+    // The specifics group takes the blank before the first tag; the section starts with it.
+    if (pos == 0 || !IsBlank(text[pos - 1]) || text.size() - pos >= kFastMax) {
+        return false;
+    }
+    --pos;
+    const std::size_t size = text.size() - pos;
+    std::array<char, kFastMax + 64> buffer;  // filled before it is read
+    std::memcpy(buffer.data(), text.data() + pos, size);
+    std::memset(buffer.data() + size, 0, 64);
+    return FastTags(buffer.data(), size, r);
+}
+
+}  // namespace brindlex
