@@ -9,8 +9,8 @@
 #include <QtGlobal>
 
 #include "codec/codec.h"
-#include "ui/mainform.h"
 #include "profile/categories.h"
+#include "ui/mainform.h"
 
 namespace {
 

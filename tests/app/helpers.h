@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ui/mainform.h"
 #include "app/menucommands.h"
+#include "ui/mainform.h"
 
 namespace brindlex::test {
 

@@ -9,8 +9,8 @@
 
 #include <QString>
 
-#include "ui/mainform.h"
 #include "profile/profile.h"
+#include "ui/mainform.h"
 
 class QCheckBox;
 class QComboBox;
