@@ -46,8 +46,8 @@ PoolSet MAINFORM::ShowSpeciesChoices() {
         const QStringList& names = SpeciesNames(family);
         const int other = static_cast<int>(names.size()) - 1;
         const int index = static_cast<int>(m_profile.speciesIndex);
-        // Past the last species stands "Other". The code line writes a name for a species
-        // without a letter as species 0: the page shows it as "Other" with that name.
+        // Past the last species stands "Other". A custom name kept with species 0 (a species
+        // the family has no letter for) also shows as "Other", with the name below it.
         const int selection = index != 0 ? std::min(index - 1, other)
                               : IsWrittenName(m_profile.customSpeciesName) ? other
                                                                            : -1;
