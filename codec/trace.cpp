@@ -167,12 +167,8 @@ std::string DescribeRepair(std::string_view text, std::string_view normal, const
 }
 
 std::string_view AnswerName(int category) {
-    if (category >= kFirstKinkCategory && category < kCategoryCount) {
-        return kKinks[static_cast<std::size_t>(category - kFirstKinkCategory)].name;
-    }
-    return category >= 0 && category < kFirstKinkCategory
-               ? kCategoryTable[static_cast<std::size_t>(category)].name
-               : std::string_view();
+    // A kink is named by its caption, any other category by the answer it asks.
+    return category >= kFirstKinkCategory ? CategoryCaption(category) : CategoryOf(category).name;
 }
 
 namespace trace_detail {
