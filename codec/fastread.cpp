@@ -16,6 +16,7 @@
 #include "codec/bits.h"
 #include "codec/blanks.h"
 #include "codec/readtables.h"
+#include "codec/wordtable.h"
 #include "profile/categories.h"
 
 namespace brindlex {
@@ -39,48 +40,23 @@ using namespace reading;
 #define BRINDLEX_INLINE inline
 #endif
 
-// Level marks as the writer writes them, by length (0..3) and the kind of the first byte
-// ("+", "-", "#", other): their bytes and level. Where the writer writes no such marks, the
-// bytes are ones that no text of at most three bytes equals.
-
-struct MarkText {
-    std::uint32_t text;
-    std::uint8_t level;
-};
-
-constexpr unsigned MarkKind(unsigned c) {
-    return c == '+' ? 0 : c == '-' ? 1 : c == '#' ? 2 : 3;
-}
-
-constexpr std::array<std::uint8_t, 256> kMarkKinds = [] {
-    std::array<std::uint8_t, 256> kinds{};
-    for (unsigned c = 0; c < 256; ++c) {
-        kinds[c] = static_cast<std::uint8_t>(MarkKind(c));
+// Level marks as the writer writes them, by their text: the level.
+constexpr WordTable<4> kLevelMarkTable = [] {
+    std::array<WordValue, 8> entries{};
+    for (unsigned level = 0; level < entries.size(); ++level) {
+        entries[level] = {WordOf(kLevelMarks[level]), static_cast<std::uint8_t>(level)};
     }
-    return kinds;
+    return MakeWordTable<4>(entries);
 }();
 
-constexpr std::array<MarkText, 16> kMarkTexts = [] {
-    std::array<MarkText, 16> texts{};
-    for (auto& t : texts) {
-        t = {0xFFFFFFFF, 0};
+// The same behind the byte of a tag that has been turned into 0.
+constexpr WordTable<4> kTaggedLevelMarkTable = [] {
+    std::array<WordValue, 8> entries{};
+    for (unsigned level = 0; level < entries.size(); ++level) {
+        entries[level] = {WordOf(kLevelMarks[level]) << 8, static_cast<std::uint8_t>(level)};
     }
-    for (unsigned level = 0; level < 8; ++level) {
-        const std::string_view mark = kLevelMarks[level];
-        std::uint32_t text = 0;
-        for (std::size_t i = 0; i < mark.size(); ++i) {
-            text |= static_cast<std::uint32_t>(static_cast<unsigned char>(mark[i])) << (8 * i);
-        }
-        const unsigned kind = mark.empty() ? 0 : MarkKind(static_cast<unsigned char>(mark[0]));
-        texts[mark.size() * 4 + kind] = {text, static_cast<std::uint8_t>(level)};
-    }
-    for (unsigned kind = 1; kind < 4; ++kind) {
-        texts[kind] = texts[0];  // no marks, whatever follows
-    }
-    return texts;
+    return MakeWordTable<4>(entries);
 }();
-
-constexpr std::array<std::uint32_t, 4> kLengthMasks = {0, 0xFF, 0xFFFF, 0xFFFFFF};
 
 // The level of `length` bytes at `p`, and whether they are level marks as the writer writes
 // them. Reads four bytes.
@@ -90,14 +66,8 @@ struct Marks {
 };
 
 BRINDLEX_INLINE Marks MarkLevel(const char* p, unsigned length) {
-    const auto byte = [p](unsigned i) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])) << (8 * i);
-    };
-    const std::uint32_t word = byte(0) | byte(1) | byte(2) | byte(3);
-    const MarkText mark =
-        kMarkTexts[(length & 3u) * 4 + kMarkKinds[static_cast<unsigned char>(p[0])]];
-    const bool written = ((word & kLengthMasks[length & 3u]) == mark.text) & (length < 4);
-    return {mark.level, written};
+    const Found mark = kLevelMarkTable.Find(WordAt(p) & kWordMasks[length & 3u]);
+    return {mark.value, (mark.found & (length < 4)) != 0};
 }
 
 // By character: the gender value in bits 0-1 and, in bit 2, whether it is taken.
@@ -186,33 +156,22 @@ constexpr std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> kKinkCode
     return codes;
 }();
 
-// The answer marks "#", "+", "-", "*" by character as 0..3, and 4 for any other.
-constexpr std::array<std::uint8_t, 256> kAnswerClasses = [] {
-    std::array<std::uint8_t, 256> classes{};
-    for (unsigned c = 0; c < 256; ++c) {
-        classes[c] = static_cast<std::uint8_t>(kAnswerMarks[c] < 0 ? 4 : kAnswerMarks[c]);
-    }
-    return classes;
-}();
-
-// The kink cell of a kink token's one or two marks by their number and classes, with
-// kKinkRead set; 0 when the writer writes no such marks.
-constexpr unsigned kKinkRead = 0x10;
-
-constexpr std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> kKinkMarkCells = [] {
-    std::array<std::array<std::array<std::uint8_t, 5>, 5>, 4> cells{};
+// The one or two marks of a kink token by their text: its cell. One mark stands for both
+// answers.
+constexpr WordTable<6> kKinkMarkTable = [] {
+    std::array<WordValue, 20> entries{};
+    std::size_t count = 0;
     for (unsigned first = 0; first < 4; ++first) {
-        for (unsigned next = 0; next < 5; ++next) {
-            // One mark stands for both answers; what follows is the next kink or the end.
-            cells[1][first][next] =
-                static_cast<std::uint8_t>(MakeKinkCell(first, first) | kKinkRead);
-            if (next < 4) {
-                cells[2][first][next] =
-                    static_cast<std::uint8_t>(MakeKinkCell(first, next) | kKinkRead);
-            }
+        const char one[1] = {kKinkMarks[first]};
+        entries[count++] = {WordOf({one, 1}),
+                            static_cast<std::uint8_t>(MakeKinkCell(first, first))};
+        for (unsigned next = 0; next < 4; ++next) {
+            const char two[2] = {kKinkMarks[first], kKinkMarks[next]};
+            entries[count++] = {WordOf({two, 2}),
+                                static_cast<std::uint8_t>(MakeKinkCell(first, next))};
         }
     }
-    return cells;
+    return MakeWordTable<6>(entries);
 }();
 
 // The bytes between a token's tag and the blank after it.
@@ -362,10 +321,22 @@ template <std::size_t I>
 BRINDLEX_INLINE void FastToken(const char* text, const std::uint16_t* blanks, Answers& a,
                                bool& read) {
     constexpr int c = kTokenOrder[I];
+    constexpr const CategoryInfo& row = kCategoryTable[c];
     const unsigned at = blanks[I];
     const unsigned next = blanks[I + 1];
-    read &= text[at + 1] == kCategoryTable[c].tag;
-    FastValue<c>({text + at + 2, next - at - 2}, a, read);
+    if constexpr (row.token == TokenKind::kLevel) {
+        // The tag and the marks as one word, in which the right tag turns into the 0 byte
+        // that the table's texts begin with.
+        const unsigned size = next - at - 1;
+        const Found mark = kTaggedLevelMarkTable.Find(
+            (WordAt(text + at + 1) & kWordMasks[size < kWordMasks.size() ? size : 0]) ^
+            static_cast<unsigned char>(row.tag));
+        a[IndexOf(row.level)] = mark.value;
+        read &= mark.found;
+    } else {
+        read &= text[at + 1] == row.tag;
+        FastValue<c>({text + at + 2, next - at - 2}, a, read);
+    }
 }
 
 template <std::size_t... I>
@@ -396,24 +367,29 @@ bool FastTags(const char* text, std::size_t size, PROFILE& r) {
     read &= (text[kinkTag] == kinkRow.tag) & (blanks[kMainTokens + 1] == kinkTag + 1) &
             ((count - kMainTokens - 1) % 2 == 0);
     kinkRow.field->set(r, 1);
+    constexpr const WordTable<6>& marksOf = kKinkMarkTable;
+    unsigned unread = 0;  // not 0 once a kink is not what the writer writes
     for (std::size_t i = kMainTokens + 1; i + 1 < count; i += 2) {
-        const char* const p = text + blanks[i] + 2;
-        const unsigned length = blanks[i + 2] - blanks[i] - 2;
+        const unsigned at = blanks[i];
+        const char* const p = text + at + 2;
+        const unsigned length = blanks[i + 2] - at - 2;
+        const std::uint32_t word = WordAt(p);
         const unsigned letter = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
-        const unsigned code = kKinkCodes[letter < kLetterCount ? letter : kLetterCount]
-                                        [static_cast<unsigned char>(p[1])];
-        const char* const marks = p + ((code & kPairCode) != 0 ? 2 : 1);
-        const unsigned markCount = length - static_cast<unsigned>(marks - p);
-        const unsigned cell = kKinkMarkCells[markCount < 3 ? markCount : 3]
-                                            [kAnswerClasses[static_cast<unsigned char>(marks[0])]]
-                                            [kAnswerClasses[static_cast<unsigned char>(marks[1])]];
-        read &= (blanks[i + 1] == blanks[i] + 1) & ((code & kKinkCode) != 0) & (cell != 0);
+        const unsigned code =
+            kKinkCodes[letter < kLetterCount ? letter : kLetterCount][(word >> 8) & 0xFFu];
+        const unsigned pair = (code / kPairCode) & 1u;  // the code's second letter
+        const unsigned markCount = length - 1 - pair;
+        const std::uint32_t marks = (word >> (8 + 8 * pair)) & kWordMasks[markCount & 3u];
+        const unsigned slot = marksOf.Slot(marks);
+        unread |= (blanks[i + 1] - at - 1) | (marksOf.words[slot] ^ marks) |
+                  static_cast<unsigned>(markCount - 1 >= 2) | (~code & kKinkCode);
         // Stored whether read or not: a line not read is dropped.
         std::uint8_t& byte = r.kinkPrefs[code & 0x3Fu];
-        const unsigned shift = (code & kHighCell) != 0 ? 4 : 0;
-        byte = static_cast<std::uint8_t>((byte & ~(0x0Fu << shift)) | (cell & 0x0Fu) << shift);
+        const unsigned shift = (code / kHighCell) % 2 * 4;
+        byte =
+            static_cast<std::uint8_t>((byte & ~(0x0Fu << shift)) | marksOf.values[slot] << shift);
     }
-    return read;
+    return read & (unread == 0);
 }
 
 // Reads a line whose head has been read up to `pos` when its tag section is what the

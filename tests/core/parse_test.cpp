@@ -604,6 +604,7 @@ TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
         {" V+++", " V++++", "artLevel", 7},       // more marks than the writer's
         {" V+++", " V+#", "artLevel", 0},         // "#" after a mark
         {" V+++", " V+++\0"sv, "artLevel", 7},    // a NUL byte after the marks
+        {" V+++", " \xA9\xFF\xFF\xFF", "artLevel", 0},  // bytes that look up like no marks
         {" M#", " M #", "consLevel", 0},          // a blank before the marks
         {" M#", " M# +", "consLevel", 0},         // a mark left over
         {" H#", "  H+", "hugsLevel", 5},          // two blanks before the tag
