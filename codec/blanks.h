@@ -28,7 +28,7 @@ using Blanks = std::array<std::uint16_t, kFastMax + 1 + 8>;
 
 // The places of the set bits of each byte value, in order, and their number.
 struct BitPlaces {
-    std::array<std::uint8_t, 8> places;
+    std::array<std::uint16_t, 8> places;
     std::uint8_t count;
 };
 
@@ -37,50 +37,43 @@ inline constexpr std::array<BitPlaces, 256> kBitPlaces = [] {
     for (unsigned bits = 0; bits < 256; ++bits) {
         for (unsigned place = 0; place < 8; ++place) {
             if (((bits >> place) & 1u) != 0) {
-                table[bits].places[table[bits].count++] = static_cast<std::uint8_t>(place);
+                table[bits].places[table[bits].count++] = static_cast<std::uint16_t>(place);
             }
         }
     }
     return table;
 }();
 
-// Writes `base` + the places of the set bits of the byte `bits` at `out`, eight entries
-// whatever their number, and returns their number.
-inline unsigned PutPlaces(unsigned bits, unsigned base, std::uint16_t* out) {
-    const BitPlaces& entry = kBitPlaces[bits];
-#if defined(__SSE2__)
-    const __m128i places =
-        _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(entry.places.data())),
-                          _mm_setzero_si128());
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
-                     _mm_add_epi16(places, _mm_set1_epi16(static_cast<short>(base))));
-#else
-    for (unsigned i = 0; i < 8; ++i) {
-        out[i] = static_cast<std::uint16_t>(base + entry.places[i]);
-    }
-#endif
-    return entry.count;
-}
-
 // The positions of the blanks among the first `size` bytes of `text`, which can be read
 // in blocks of 16 bytes, followed by `size`. Returns their number.
 inline std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks) {
     std::size_t count = 0;
-    for (std::size_t block = 0; block < size; block += 16) {
 #if defined(__SSE2__)
+    // The places of each half block's set bits, eight whatever their number, plus its start.
+    __m128i base = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi16(8);
+    const auto put = [&blanks, &count, &base, half](unsigned bits) {
+        const BitPlaces& entry = kBitPlaces[bits];
+        const __m128i places =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(entry.places.data()));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(blanks.data() + count),
+                         _mm_add_epi16(places, base));
+        count += entry.count;
+        base = _mm_add_epi16(base, half);
+    };
+    for (std::size_t block = 0; block < size; block += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + block));
         const auto mask =
             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '))));
-#else
-        unsigned mask = 0;
-        for (unsigned i = 0; i < 16; ++i) {
-            mask |= static_cast<unsigned>(IsBlank(text[block + i])) << i;
-        }
-#endif
-        const auto base = static_cast<unsigned>(block);
-        count += PutPlaces(mask & 0xFFu, base, blanks.data() + count);
-        count += PutPlaces(mask >> 8, base + 8, blanks.data() + count);
+        put(mask & 0xFFu);
+        put(mask >> 8);
     }
+#else
+    for (std::size_t i = 0; i < size; ++i) {
+        blanks[count] = static_cast<std::uint16_t>(i);
+        count += IsBlank(text[i]) ? 1 : 0;
+    }
+#endif
     blanks[count] = static_cast<std::uint16_t>(size);
     return count;
 }
