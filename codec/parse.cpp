@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 
 #include <utility>
 #include <vector>
@@ -412,20 +413,40 @@ unsigned ReadKinkMarks(std::string_view text, std::size_t& pos) {
     return Advance(text, pos, KinkMarksAt);
 }
 
+namespace {
+
+// Reads a line whose header and family code have been read into `r`.
+void ReadLine(std::string_view text, const Family& start, PROFILE& r) {
+    r.clear();
+    r.speciesFamily = start.family;
+    if (!ReadWrittenTags(text, ReadSpeciesAndSpecifics(text, start.pos, r), r)) {
+        r.clear();
+        r.speciesFamily = start.family;
+        ReadTags(text, ReadSpeciesAndSpecifics(text, start.pos, r), r);
+    }
+}
+
+// Whether `text` lies in the room of `name`, which clearing the name would overwrite.
+bool InRoomOf(std::string_view text, const std::string& name) {
+    const std::less<const char*> before;
+    return before(text.data(), name.data() + name.capacity() + 1) &&
+           before(name.data(), text.data() + text.size());
+}
+
+}  // namespace
+
 bool ParseCode(std::string_view text, PROFILE& profile) {
     const Family start = ReadFamily(text);
     if (start.start != Start::kAccepted) {
         return false;
     }
-    PROFILE record;
-    record.speciesFamily = start.family;
-    const std::size_t pos = ReadSpeciesAndSpecifics(text, start.pos, record);
-    if (!ReadWrittenTags(text, pos, record)) {
-        record = PROFILE();
-        record.speciesFamily = start.family;
-        ReadTags(text, ReadSpeciesAndSpecifics(text, start.pos, record), record);
+    if (InRoomOf(text, profile.customSpeciesName)) {
+        PROFILE record;
+        ReadLine(text, start, record);
+        profile = std::move(record);
+    } else {
+        ReadLine(text, start, profile);
     }
-    profile = std::move(record);
     return true;
 }
 

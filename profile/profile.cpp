@@ -4,43 +4,6 @@
 
 namespace brindlex {
 
-PROFILE::PROFILE()
-    : yiffyYiffyPreference(0),
-      sexPreference(0),
-      includeKinks(0),
-      specificsFlags(0),
-      madeOwnSuit(0),
-      speciesIndex(0),
-      speciesFamily(0),
-      yiffyYiffyLevel(0),
-      anthroLevel(0),
-      artLevel(0),
-      consLevel(0),
-      fursuitsLevel(0),
-      hugsLevel(0),
-      interwebsRpLevel(0),
-      plushiesLevel(0),
-      realismLevel(0),
-      transformationLevel(0),
-      writingLevel(0),
-      characterGender(0),
-      workType(0),
-      age(0),
-      gamingFlags(0),
-      trainedFlags(0),
-      furrySite(0),
-      ownGender(0),
-      compyFlags(0),
-      interwebsLevel(0),
-      compyLevel(0),
-      furFactorLevel(0),
-      gamingLevel(0),
-      educationLevel(0),
-      livingLevel(0),
-      animeLevel(0),
-      petsLevel(0),
-      sexLevel(0) {}
-
 unsigned PROFILE::kink(int position) const {
     const int cell = KinkCellOf(position);
     const unsigned byte = kinkPrefs[static_cast<std::size_t>(cell / 2)];

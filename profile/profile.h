@@ -77,7 +77,10 @@ constexpr bool IsWrittenName(std::string_view name) {
 // All fields start at 0 and the custom species name empty. Every field keeps
 // only the low bits of what is stored into it, so no store reaches a neighbour.
 struct PROFILE {
-    PROFILE();
+    PROFILE() { clear(); }
+
+    // Makes every answer none and the custom species name empty, keeping the name's room.
+    void clear();
 
     // Adult group: 96 kink cells of 4 bits, two cells per byte (even cell in
     // the low nibble), the two attraction nibbles and the kink switch.
@@ -141,6 +144,46 @@ struct PROFILE {
     // Sets `workType`; indices past the work list store "Other" (25).
     void setWorkType(std::uint8_t index);
 };
+
+inline void PROFILE::clear() {
+    kinkPrefs = {};
+    yiffyYiffyPreference = 0;
+    sexPreference = 0;
+    includeKinks = 0;
+    specificsFlags = 0;
+    madeOwnSuit = 0;
+    speciesIndex = 0;
+    speciesFamily = 0;
+    yiffyYiffyLevel = 0;
+    anthroLevel = 0;
+    artLevel = 0;
+    consLevel = 0;
+    fursuitsLevel = 0;
+    hugsLevel = 0;
+    interwebsRpLevel = 0;
+    plushiesLevel = 0;
+    realismLevel = 0;
+    transformationLevel = 0;
+    writingLevel = 0;
+    characterGender = 0;
+    workType = 0;
+    age = 0;
+    gamingFlags = 0;
+    trainedFlags = 0;
+    furrySite = 0;
+    ownGender = 0;
+    compyFlags = 0;
+    interwebsLevel = 0;
+    compyLevel = 0;
+    furFactorLevel = 0;
+    gamingLevel = 0;
+    educationLevel = 0;
+    livingLevel = 0;
+    animeLevel = 0;
+    petsLevel = 0;
+    sexLevel = 0;
+    customSpeciesName.clear();
+}
 
 bool operator==(const PROFILE& a, const PROFILE& b);
 inline bool operator!=(const PROFILE& a, const PROFILE& b) {

@@ -84,6 +84,22 @@ TEST(HeaderAndFamily, RejectedLinesLeaveTheRecordAlone) {
     }
 }
 
+TEST(HeaderAndFamily, ALineHeldByTheRecordItReplacesReadsWhole) {
+    PROFILE written = Answered();
+    written.includeKinks = 1;
+    written.setKink(7, MakeKinkCell(1, 2));
+    written.speciesIndex = 0;  // so that the name is written
+    written.customSpeciesName = "Kudu of the northern hills";
+    const std::string line = ComposeCode(written);
+    // As written, and with a blank too many for the reader of the writer's form.
+    for (const std::string& name : {line, line + " ", line.substr(0, 12)}) {
+        PROFILE p = Answered();
+        p.customSpeciesName = name;
+        ASSERT_TRUE(ParseCode(p.customSpeciesName, p));
+        EXPECT_EQ(p, Read(name)) << name;
+    }
+}
+
 TEST(HeaderAndFamily, NothingAfterTheFamilyCodeRejects) {
     EXPECT_TRUE(RejectionReason("2.0F?Q").empty());
     EXPECT_EQ(Read("2.0F?Q"), PROFILE());
@@ -599,17 +615,17 @@ TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
         unsigned value;
     };
     const Change changes[] = {
-        {" V+++", " V+ ++", "artLevel", 7},       // blanks among the marks
-        {" V+++", " V++-", "artLevel", 5},        // marks of both kinds
-        {" V+++", " V++++", "artLevel", 7},       // more marks than the writer's
-        {" V+++", " V+#", "artLevel", 0},         // "#" after a mark
-        {" V+++", " V+++\0"sv, "artLevel", 7},    // a NUL byte after the marks
+        {" V+++", " V+ ++", "artLevel", 7},             // blanks among the marks
+        {" V+++", " V++-", "artLevel", 5},              // marks of both kinds
+        {" V+++", " V++++", "artLevel", 7},             // more marks than the writer's
+        {" V+++", " V+#", "artLevel", 0},               // "#" after a mark
+        {" V+++", " V+++\0"sv, "artLevel", 7},          // a NUL byte after the marks
         {" V+++", " \xA9\xFF\xFF\xFF", "artLevel", 0},  // bytes that look up like no marks
-        {" M#", " M #", "consLevel", 0},          // a blank before the marks
-        {" M#", " M# +", "consLevel", 0},         // a mark left over
-        {" H#", "  H+", "hugsLevel", 5},          // two blanks before the tag
-        {" Dm++", " D m++", "madeOwnSuit", 1},    // a blank before the flag
-        {" Dm++", " Dmm++", "fursuitsLevel", 4},  // the flag twice
+        {" M#", " M #", "consLevel", 0},                // a blank before the marks
+        {" M#", " M# +", "consLevel", 0},               // a mark left over
+        {" H#", "  H+", "hugsLevel", 5},                // two blanks before the tag
+        {" Dm++", " D m++", "madeOwnSuit", 1},          // a blank before the flag
+        {" Dm++", " Dmm++", "fursuitsLevel", 4},        // the flag twice
         {"/+-", " /+-", "yiffyYiffyPreference", 9},
         {"/+-", "/ +-", "yiffyYiffyPreference", 9},
         {"/+-", "/+ -", "yiffyYiffyPreference", 9},

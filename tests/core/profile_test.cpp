@@ -24,6 +24,25 @@ TEST(Profile, StartsEmpty) {
     }
 }
 
+TEST(Profile, ClearEmptiesEveryAnswerAndKeepsTheNamesRoom) {
+    PROFILE p;
+    for (const FieldInfo& f : kProfileFields) {
+        f.set(p, f.maxValue());
+    }
+    for (int k = 0; k < kKinkCount; ++k) {
+        p.setKink(k, 15);
+    }
+    p.customSpeciesName = "a name longer than any string keeps in place";
+    const std::size_t room = p.customSpeciesName.capacity();
+    p.clear();
+    EXPECT_EQ(p, PROFILE());
+    for (const FieldInfo& f : kProfileFields) {
+        EXPECT_EQ(f.get(p), 0u) << f.name;
+    }
+    EXPECT_TRUE(p.customSpeciesName.empty());
+    EXPECT_EQ(p.customSpeciesName.capacity(), room);
+}
+
 TEST(Profile, WideValuesKeepOnlyTheFieldsBitsAndSpareNeighbours) {
     // Fill every field with ones, then store an over-wide value into each in
     // turn: only that field changes, to the value's low bits.
