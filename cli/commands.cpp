@@ -77,10 +77,10 @@ int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::
     int status = kExitOk;
     std::size_t number = 0;
     TracedLine read;
+    PROFILE profile;  // each accepted line replaces it whole
     // `reader` is the input's when the lines come from there.
     const auto handle = [&](std::string_view line, LineReader* reader) {
         ++number;
-        PROFILE profile;
         if (ParseCode(line, profile, trace ? &read.steps : nullptr)) {
             if (trace) {
                 read.line = line;
