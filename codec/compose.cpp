@@ -7,6 +7,7 @@
 
 #include "codec/bits.h"
 #include "codec/codec.h"
+#include "codec/kinkmask.h"
 #include "profile/categories.h"
 
 namespace brindlex {
@@ -57,27 +58,25 @@ constexpr std::array<Piece, kTrainedFieldCount> kTrainedPieces = [] {
     return pieces;
 }();
 
-// The kinks in the order the line writes them: their cell and "  " + code.
+// The kinks in the order the line writes them: "  " + code, and where their cell is in
+// kinkPrefs.
 struct KinkToken {
-    std::uint8_t cell = 0;
     Piece lead;
+    std::uint8_t byte = 0;
+    std::uint8_t shift = 0;
 };
 
 constexpr std::array<KinkToken, kKinkWritingCodes.size()> kKinkTokens = [] {
     std::array<KinkToken, kKinkWritingCodes.size()> tokens{};
-    for (std::size_t i = 0; i < kKinkWritingCodes.size(); ++i) {
-        for (std::size_t k = 0; k < kKinks.size(); ++k) {
-            if (kKinks[k].code == kKinkWritingCodes[i]) {
-                tokens[i].cell = static_cast<std::uint8_t>(KinkCellOf(static_cast<int>(k)));
-                tokens[i].lead = MakePiece("  ", kKinkWritingCodes[i]);
-            }
-        }
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        tokens[i].lead = MakePiece("  ", kKinkWritingCodes[i]);
+        tokens[i].byte = writing::kWrittenKinkCells[i] / 2u;
+        tokens[i].shift = writing::kWrittenKinkCells[i] % 2u * 4u;
     }
     return tokens;
 }();
 
-// The marks of each kink cell: the role play mark, and the real life mark when it differs;
-// none for cell 0, whose kink is not written.
+// The marks of each kink cell: the role play mark, and the real life mark when it differs.
 constexpr std::array<Piece, 16> kKinkCellMarks = [] {
     std::array<Piece, 16> pieces{};
     for (unsigned cell = 0; cell < pieces.size(); ++cell) {
@@ -88,7 +87,6 @@ constexpr std::array<Piece, 16> kKinkCellMarks = [] {
                                                           ? std::string_view(&realLife, 1)
                                                           : std::string_view());
     }
-    pieces[0].size = 0;
     return pieces;
 }();
 
@@ -158,12 +156,13 @@ public:
             PutIf(choices[i].letter, ((flags >> i) & 1u) != 0);
         }
     }
-    // The lead of a kink token and its marks, unless its cell is 0.
-    void Kink(const Piece& lead, unsigned cell) {
-        std::memcpy(at_, lead.text.data(), lead.text.size());
+    // A kink token whose cell is not 0.
+    void Kink(const KinkToken& token, const PROFILE& p) {
+        const unsigned cell = (p.kinkPrefs[token.byte] >> token.shift) & 0x0Fu;
         const Piece& marks = kKinkCellMarks[cell];
-        std::memcpy(at_ + lead.size, marks.text.data(), 2);
-        at_ += static_cast<unsigned>(cell != 0) * lead.size + marks.size;  // no marks for 0
+        std::memcpy(at_, token.lead.text.data(), token.lead.text.size());
+        std::memcpy(at_ + token.lead.size, marks.text.data(), 2);
+        at_ += token.lead.size + marks.size;
     }
     void Number(unsigned n) {
         if (n >= 100) {
@@ -238,14 +237,14 @@ void WriteAge(Writer& w, unsigned age) {
     }
 }
 
-// Every kink in the writing order, each written or not by its cell, without a branch.
-template <std::size_t... I>
-void WriteKinks(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
-    const auto cell = [&p](unsigned index) {
-        const unsigned byte = p.kinkPrefs[index / 2u];
-        return index % 2u == 0 ? byte & 0x0Fu : byte >> 4;
-    };
-    (w.Kink(kKinkTokens[I].lead, cell(kKinkTokens[I].cell)), ...);
+// The kinks with an answer, in the writing order.
+void WriteKinks(Writer& w, const PROFILE& p) {
+    const writing::Mask96 order = writing::KinksToWrite(p.kinkPrefs);
+    for (std::size_t word = 0; word < order.size(); ++word) {
+        for (std::uint64_t bits = order[word]; bits != 0; bits &= bits - 1) {
+            w.Kink(kKinkTokens[64 * word + LowestBit(bits)], p);
+        }
+    }
 }
 
 // What follows the tag of category `c`, as its row in the table says; expanded at compile
@@ -279,7 +278,7 @@ void WriteValue(Writer& w, const PROFILE& p) {
     } else if constexpr (kind == TokenKind::kAge) {
         WriteAge(w, row.field->get(p));
     } else if constexpr (kind == TokenKind::kKinkTokens) {
-        WriteKinks(w, p, std::make_index_sequence<kKinkTokens.size()>());
+        WriteKinks(w, p);
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
     }
