@@ -118,35 +118,39 @@ bool WriteHead(Writer& w, PROFILE& p) {
     return !lettered && family != 0;
 }
 
-void WriteTraits(Writer& w, const PROFILE& p) {
+Writer WriteTraits(Writer w, const PROFILE& p) {
     // The family already says these.
     const std::uint32_t said =
         (std::uint32_t{p.speciesFamily == kFamilyPolymorph} << kTraitPolymorphBit) |
         (std::uint32_t{p.speciesFamily == kFamilyTaur} << kTraitTaurBit);
     w.Letters(writing::kTraitLetters, p.specificsFlags & ~said);
+    return w;
 }
 
-void WriteTrainedFields(Writer& w, const PROFILE& p) {
+Writer WriteTrainedFields(Writer w, const PROFILE& p) {
     std::uint32_t fields = p.trainedFlags & ~writing::kTrainedFieldOfRow[p.workType];
     for (; fields != 0; fields &= fields - 1) {
         w.Put(writing::kTrainedPieces[LowestBit(fields)]);
     }
+    return w;
 }
 
 // The kinks with an answer, in the writing order.
-void WriteKinks(Writer& w, const PROFILE& p) {
+Writer WriteKinks(Writer w, const PROFILE& p) {
     const writing::Mask96 order = writing::KinksToWrite(p.kinkPrefs);
     for (std::size_t word = 0; word < order.size(); ++word) {
         for (std::uint64_t bits = order[word]; bits != 0; bits &= bits - 1) {
             w.Kink(kKinkTokens[64 * word + LowestBit(bits)], p);
         }
     }
+    return w;
 }
 
 // The token of category `c`, as its row in the table says; expanded at compile time so
-// that writing a line is straight-line code.
+// that writing a line is straight-line code. The writers take and return the Writer by
+// value, so that its place stays in a register while bytes are stored.
 template <int c>
-void WriteToken(Writer& w, const PROFILE& p) {
+Writer WriteToken(Writer w, const PROFILE& p) {
     constexpr const CategoryInfo& row = kCategoryTable[c];
     constexpr TokenKind kind = row.token;
     constexpr const auto& pieces = writing::kTokenPieces<c>;
@@ -163,38 +167,39 @@ void WriteToken(Writer& w, const PROFILE& p) {
         const unsigned level = row.level->get(p);
         const unsigned flags = row.extra->get(p);
         constexpr unsigned kAll = (1u << row.choiceCount) - 1u;
-        const bool write = level >= row.flagMinLevel && !(row.omitAllChoices && flags == kAll);
+        const bool write = (level >= row.flagMinLevel) & !(row.omitAllChoices & (flags == kAll));
         w.Tag(row.tag);
-        w.Letters(writing::kChoiceLetters<c>, write ? flags : 0u);
+        w.Letters(writing::kChoiceLetters<c>, flags & (0u - unsigned{write}));
         w.Put(kLevelPieces[level]);
     } else if constexpr (kind == TokenKind::kWork) {
         w.Put(pieces[row.field->get(p)]);
-        WriteTrainedFields(w, p);
+        w = WriteTrainedFields(w, p);
     } else if constexpr (kind == TokenKind::kAge) {
         w.Put(pieces[row.field->get(p)]);
     } else if constexpr (kind == TokenKind::kKinkTokens) {
         // The kink section is written only when it is switched on.
         if (row.field->get(p) != 0) {
             w.Tag(row.tag);
-            WriteKinks(w, p);
+            w = WriteKinks(w, p);
         }
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
     }
+    return w;
 }
 
 template <std::size_t... I>
-void WriteTokens(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
-    (WriteToken<kTokenOrder[I]>(w, p), ...);
+Writer WriteTokens(Writer w, const PROFILE& p, std::index_sequence<I...>) {
+    ((w = WriteToken<kTokenOrder[I]>(w, p)), ...);
+    return w;
 }
 
 // Everything from the anthro digit on.
 char* WriteTail(char* start, const PROFILE& p) {
     Writer w(start);
     w.Put(static_cast<char>('0' + p.anthroLevel));
-    WriteTraits(w, p);
-    WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>());
-    return w.end();
+    w = WriteTraits(w, p);
+    return WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>()).end();
 }
 
 // Writes "[", the name without its "]"s and "]" at `at`, and returns the end: the reader
