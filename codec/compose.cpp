@@ -112,8 +112,7 @@ bool WriteHead(Writer& w, PROFILE& p) {
     w.Put(writing::kHeadPieces[family]);
     const char letter = writing::kSpeciesLetters[family][p.speciesIndex];
     const bool lettered = letter != '\0';
-    const bool starred = family >= 1 && family < kFamilyPolymorph;
-    w.PutIf(lettered ? letter : '*', starred);
+    w.PutIf(lettered ? letter : '*', writing::kFamilyHasSpecies[family]);
     p.speciesIndex = lettered ? p.speciesIndex : 0u;
     return !lettered && family != 0;
 }
@@ -242,7 +241,7 @@ void ComposeCodeInto(PROFILE& p, std::string& out) {
     Writer head(buffer.data());
     const bool nameMayFollow = WriteHead(head, p);
     const std::string_view name = p.customSpeciesName;
-    const bool writeName = nameMayFollow && IsWrittenName(name);
+    const bool writeName = !name.empty() && nameMayFollow && IsWrittenName(name);
     if (!writeName || name.size() + 2 <= kNameRoom) {
         char* const tail = writeName ? PutName(head.end(), name) : head.end();
         const char* const end = WriteTail(tail, p);

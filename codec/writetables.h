@@ -61,6 +61,15 @@ inline constexpr std::array<Piece, 32> kHeadPieces = [] {
     return pieces;
 }();
 
+// Whether a family is written with a species letter or "*".
+inline constexpr std::array<bool, 32> kFamilyHasSpecies = [] {
+    std::array<bool, 32> has{};
+    for (std::size_t f = 1; f < kFamilyPolymorph; ++f) {
+        has[f] = true;
+    }
+    return has;
+}();
+
 // The letter of each species by family and position, '\0' where there is none.
 inline constexpr std::array<std::array<char, 16>, 32> kSpeciesLetters = [] {
     std::array<std::array<char, 16>, 32> letters{};
