@@ -228,6 +228,41 @@ void AppendName(std::string& out, std::string_view name) {
     out += ']';
 }
 
+using LineBuffer = std::array<char, kHeadCapacity + kNameRoom + kTailCapacity>;
+
+// Where WriteLine put the line: all of it from the buffer's start to `end`, or, when
+// `headEnd` is set, the head up to there and the tail from kHeadCapacity to `end`, for the
+// custom name, longer than its room, to go between them.
+struct LineParts {
+    const char* headEnd = nullptr;
+    const char* end = nullptr;
+};
+
+// The line of `p` in `buffer`; inline so that each caller keeps its parts in registers.
+inline LineParts WriteLine(PROFILE& p, LineBuffer& buffer) {
+    Writer head(buffer.data());
+    const bool nameMayFollow = WriteHead(head, p);
+    const std::string_view name = p.customSpeciesName;
+    const bool writeName = !name.empty() && nameMayFollow && IsWrittenName(name);
+    if (!writeName || name.size() + 2 <= kNameRoom) {
+        char* const tail = writeName ? PutName(head.end(), name) : head.end();
+        return {nullptr, WriteTail(tail, p)};
+    }
+    return {head.end(), WriteTail(buffer.data() + kHeadCapacity, p)};
+}
+
+// Appends a line whose head and tail WriteLine wrote apart, and the name between them.
+void AppendLongLine(const LineBuffer& buffer, const LineParts& parts, std::string_view name,
+                    std::string& out) {
+    const char* const tail = buffer.data() + kHeadCapacity;
+    const auto headSize = static_cast<std::size_t>(parts.headEnd - buffer.data());
+    const auto tailSize = static_cast<std::size_t>(parts.end - tail);
+    out.reserve(out.size() + headSize + name.size() + 2 + tailSize);
+    out.append(buffer.data(), headSize);
+    AppendName(out, name);
+    out.append(tail, tailSize);
+}
+
 }  // namespace
 
 std::string_view LevelMark(unsigned level) {
@@ -235,32 +270,24 @@ std::string_view LevelMark(unsigned level) {
 }
 
 void ComposeCodeInto(PROFILE& p, std::string& out) {
-    // The head up to the species letter goes first and the tail after the name, all in one
-    // buffer when the name fits into its room; a longer name is appended between them.
-    std::array<char, kHeadCapacity + kNameRoom + kTailCapacity> buffer;  // filled before read
-    Writer head(buffer.data());
-    const bool nameMayFollow = WriteHead(head, p);
-    const std::string_view name = p.customSpeciesName;
-    const bool writeName = !name.empty() && nameMayFollow && IsWrittenName(name);
-    if (!writeName || name.size() + 2 <= kNameRoom) {
-        char* const tail = writeName ? PutName(head.end(), name) : head.end();
-        const char* const end = WriteTail(tail, p);
-        out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    LineBuffer buffer;  // filled before read
+    const LineParts parts = WriteLine(p, buffer);
+    if (parts.headEnd == nullptr) {
+        out.append(buffer.data(), static_cast<std::size_t>(parts.end - buffer.data()));
         return;
     }
-    char* const tail = buffer.data() + kHeadCapacity;
-    const char* tailEnd = WriteTail(tail, p);
-    const auto headSize = static_cast<std::size_t>(head.end() - buffer.data());
-    const auto tailSize = static_cast<std::size_t>(tailEnd - tail);
-    out.reserve(out.size() + headSize + name.size() + 2 + tailSize);
-    out.append(buffer.data(), headSize);
-    AppendName(out, name);
-    out.append(tail, tailSize);
+    AppendLongLine(buffer, parts, p.customSpeciesName, out);
 }
 
 std::string ComposeCode(PROFILE& profile) {
+    LineBuffer buffer;  // filled before read
+    const LineParts parts = WriteLine(profile, buffer);
+    if (parts.headEnd == nullptr) {
+        // Straight from the buffer, without growing an empty string.
+        return std::string(buffer.data(), static_cast<std::size_t>(parts.end - buffer.data()));
+    }
     std::string out;
-    ComposeCodeInto(profile, out);
+    AppendLongLine(buffer, parts, profile.customSpeciesName, out);
     return out;
 }
 
