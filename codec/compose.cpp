@@ -20,8 +20,8 @@ using writing::kLevelPieces;
 using writing::Piece;
 
 // The kinks in the order the line writes them: "  " + code, its length, and where their
-// cell is in kinkPrefs.
-struct KinkToken {
+// cell is in kinkPrefs; eight bytes, so that the n-th is found with one scaled index.
+struct alignas(8) KinkToken {
     std::array<char, 4> lead{};
     std::uint8_t size = 0;
     std::uint8_t byte = 0;
@@ -43,12 +43,16 @@ constexpr std::array<KinkToken, kKinkWritingCodes.size()> kKinkTokens = [] {
 }();
 
 // The marks of each kink cell: the role play mark, and the real life mark when it differs.
-constexpr std::array<std::array<char, 3>, 16> kKinkCellMarks = [] {
-    std::array<std::array<char, 3>, 16> marks{};
+struct alignas(4) KinkMarks {
+    std::array<char, 2> text{};
+    std::uint8_t size = 0;
+};
+
+constexpr std::array<KinkMarks, 16> kKinkCellMarks = [] {
+    std::array<KinkMarks, 16> marks{};
     for (unsigned cell = 0; cell < marks.size(); ++cell) {
-        marks[cell][0] = kKinkMarks[KinkRolePlay(cell)];
-        marks[cell][1] = kKinkMarks[KinkRealLife(cell)];
-        marks[cell][2] = KinkRealLife(cell) != KinkRolePlay(cell) ? 2 : 1;
+        marks[cell].text = {kKinkMarks[KinkRolePlay(cell)], kKinkMarks[KinkRealLife(cell)]};
+        marks[cell].size = KinkRealLife(cell) != KinkRolePlay(cell) ? 2 : 1;
     }
     return marks;
 }();
@@ -93,10 +97,10 @@ public:
     // A kink token whose cell is not 0.
     void Kink(const KinkToken& token, const PROFILE& p) {
         const unsigned cell = (p.kinkPrefs[token.byte] >> token.shift) & 0x0Fu;
-        const std::array<char, 3>& marks = kKinkCellMarks[cell];
+        const KinkMarks& marks = kKinkCellMarks[cell];
         std::memcpy(at_, token.lead.data(), token.lead.size());
-        std::memcpy(at_ + token.size, marks.data(), 2);
-        at_ += token.size + static_cast<unsigned>(marks[2]);
+        std::memcpy(at_ + token.size, marks.text.data(), marks.text.size());
+        at_ += token.size + marks.size;
     }
 
     char* end() const { return at_; }
