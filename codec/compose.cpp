@@ -247,7 +247,8 @@ inline LineParts WriteLine(PROFILE& p, LineBuffer& buffer) {
     Writer head(buffer.data());
     const bool nameMayFollow = WriteHead(head, p);
     const std::string_view name = p.customSpeciesName;
-    const bool writeName = !name.empty() && nameMayFollow && IsWrittenName(name);
+    // One branch, rarely taken, before the name is looked at.
+    const bool writeName = (!name.empty() & nameMayFollow) && IsWrittenName(name);
     if (!writeName || name.size() + 2 <= kNameRoom) {
         char* const tail = writeName ? PutName(head.end(), name) : head.end();
         return {nullptr, WriteTail(tail, p)};
