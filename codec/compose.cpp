@@ -7,113 +7,57 @@
 
 #include "codec/bits.h"
 #include "codec/codec.h"
+#include "codec/kinkmask.h"
+#include "codec/writetables.h"
 #include "profile/categories.h"
 
 namespace brindlex {
 
 namespace {
 
-// Pieces of at most four characters, copied whole and then cut to length, so
-// that writing one costs a single fixed-size copy.
-struct Piece {
-    std::array<char, 4> text{};
+using writing::kAttractionPieces;
+using writing::kLevelPieces;
+using writing::Piece;
+
+// The kinks in the order the line writes them: "  " + code, its length, and where their
+// cell is in kinkPrefs; eight bytes, so that the n-th is found with one scaled index.
+struct alignas(8) KinkToken {
+    std::array<char, 4> lead{};
     std::uint8_t size = 0;
-};
-
-constexpr Piece MakePiece(std::string_view a, std::string_view b = {}) {
-    Piece piece;
-    for (char c : a) {
-        piece.text[piece.size++] = c;
-    }
-    for (char c : b) {
-        piece.text[piece.size++] = c;
-    }
-    return piece;
-}
-
-constexpr std::array<Piece, 8> kLevelPieces = [] {
-    std::array<Piece, 8> pieces{};
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        pieces[i] = MakePiece(kLevelMarks[i]);
-    }
-    return pieces;
-}();
-
-// Work codes as written after " W"; values past the list are written "+".
-constexpr std::array<Piece, 32> kWorkPieces = [] {
-    std::array<Piece, 32> pieces{};
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        pieces[i] = MakePiece(i < kWorkTypes.size() ? kWorkTypes[i].code : "+");
-    }
-    return pieces;
-}();
-
-// "/" and the code of each trained field.
-constexpr std::array<Piece, kTrainedFieldCount> kTrainedPieces = [] {
-    std::array<Piece, kTrainedFieldCount> pieces{};
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        pieces[i] = MakePiece("/", kWorkTypes[static_cast<std::size_t>(kTrainedFieldRows[i])].code);
-    }
-    return pieces;
-}();
-
-// The kinks in the order the line writes them: their cell and "  " + code.
-struct KinkToken {
-    std::uint8_t cell = 0;
-    Piece lead;
+    std::uint8_t byte = 0;
+    std::uint8_t shift = 0;
 };
 
 constexpr std::array<KinkToken, kKinkWritingCodes.size()> kKinkTokens = [] {
     std::array<KinkToken, kKinkWritingCodes.size()> tokens{};
-    for (std::size_t i = 0; i < kKinkWritingCodes.size(); ++i) {
-        for (std::size_t k = 0; k < kKinks.size(); ++k) {
-            if (kKinks[k].code == kKinkWritingCodes[i]) {
-                tokens[i].cell = static_cast<std::uint8_t>(KinkCellOf(static_cast<int>(k)));
-                tokens[i].lead = MakePiece("  ", kKinkWritingCodes[i]);
-            }
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Piece lead = writing::MakePiece("  ", kKinkWritingCodes[i]);
+        for (std::size_t c = 0; c < tokens[i].lead.size(); ++c) {
+            tokens[i].lead[c] = lead.text[c];
         }
+        tokens[i].size = lead.size;
+        tokens[i].byte = writing::kWrittenKinkCells[i] / 2u;
+        tokens[i].shift = writing::kWrittenKinkCells[i] % 2u * 4u;
     }
     return tokens;
 }();
 
-// The marks of each kink cell: the role play mark, and the real life mark when it differs;
-// none for cell 0, whose kink is not written.
-constexpr std::array<Piece, 16> kKinkCellMarks = [] {
-    std::array<Piece, 16> pieces{};
-    for (unsigned cell = 0; cell < pieces.size(); ++cell) {
-        const char rolePlay = kKinkMarks[KinkRolePlay(cell)];
-        const char realLife = kKinkMarks[KinkRealLife(cell)];
-        pieces[cell] =
-            MakePiece(std::string_view(&rolePlay, 1), KinkRealLife(cell) != KinkRolePlay(cell)
-                                                          ? std::string_view(&realLife, 1)
-                                                          : std::string_view());
+// The marks of each kink cell: the role play mark, and the real life mark when it differs.
+struct alignas(4) KinkMarks {
+    std::array<char, 2> text{};
+    std::uint8_t size = 0;
+};
+
+constexpr std::array<KinkMarks, 16> kKinkCellMarks = [] {
+    std::array<KinkMarks, 16> marks{};
+    for (unsigned cell = 0; cell < marks.size(); ++cell) {
+        marks[cell].text = {kKinkMarks[KinkRolePlay(cell)], kKinkMarks[KinkRealLife(cell)]};
+        marks[cell].size = KinkRealLife(cell) != KinkRolePlay(cell) ? 2 : 1;
     }
-    pieces[0].size = 0;
-    return pieces;
+    return marks;
 }();
 
-// The code of each family, and the letters of the species of families 1..24 by position;
-// '\0' where a position has no letter.
-constexpr std::array<Piece, 32> kFamilyPieces = [] {
-    std::array<Piece, 32> pieces{};
-    for (std::size_t f = 0; f < pieces.size(); ++f) {
-        pieces[f] = MakePiece(kFamilies[f < kFamilyOther ? f : kFamilyOther].code);
-    }
-    return pieces;
-}();
-
-constexpr std::array<std::array<char, 16>, kFamilyPolymorph> kSpeciesLetters = [] {
-    std::array<std::array<char, 16>, kFamilyPolymorph> letters{};
-    for (std::size_t f = 1; f < letters.size(); ++f) {
-        const std::string_view family = kFamilies[f].letters;
-        for (std::size_t i = 0; i < family.size() && i + 1 < letters[f].size(); ++i) {
-            letters[f][i + 1] = family[i];
-        }
-    }
-    return letters;
-}();
-
-// "2.0F", the family code and the species letter.
+// The head up to the species letter.
 constexpr std::size_t kHeadCapacity = 16;
 // A custom name written into the same buffer, with its brackets.
 constexpr std::size_t kNameRoom = 256;
@@ -140,39 +84,23 @@ public:
         std::memcpy(at_, text, sizeof text);
         at_ += 2;
     }
-    void Level(unsigned level) { Put(kLevelPieces[level & 7u]); }
-    void Level(char tag, unsigned level) {
-        Tag(tag);
-        Level(level);
-    }
-    void Attraction(unsigned nibble) {
-        if (nibble != 0) {
-            Put('/');
-            Put(kAttractionMarks[nibble & 3u]);
-            Put(kAttractionMarks[(nibble >> 2) & 3u]);
+    // The letters of the set flags among `flags`.
+    template <std::size_t N>
+    void Letters(const writing::LetterTables<N>& tables, unsigned flags) {
+        for (std::size_t run = 0; run < tables.kRuns; ++run) {
+            const writing::Letters& letters =
+                tables.runs[run][(flags >> tables.lowBit[run]) & 0xFFu];
+            std::memcpy(at_, letters.text.data(), letters.text.size());
+            at_ += letters.size;
         }
     }
-    template <unsigned N>
-    void Letters(const Choice* choices, unsigned flags) {
-        for (unsigned i = 0; i < N; ++i) {
-            PutIf(choices[i].letter, ((flags >> i) & 1u) != 0);
-        }
-    }
-    // The lead of a kink token and its marks, unless its cell is 0.
-    void Kink(const Piece& lead, unsigned cell) {
-        std::memcpy(at_, lead.text.data(), lead.text.size());
-        const Piece& marks = kKinkCellMarks[cell];
-        std::memcpy(at_ + lead.size, marks.text.data(), 2);
-        at_ += static_cast<unsigned>(cell != 0) * lead.size + marks.size;  // no marks for 0
-    }
-    void Number(unsigned n) {
-        if (n >= 100) {
-            Put(static_cast<char>('0' + n / 100));
-        }
-        if (n >= 10) {
-            Put(static_cast<char>('0' + n / 10 % 10));
-        }
-        Put(static_cast<char>('0' + n % 10));
+    // A kink token whose cell is not 0.
+    void Kink(const KinkToken& token, const PROFILE& p) {
+        const unsigned cell = (p.kinkPrefs[token.byte] >> token.shift) & 0x0Fu;
+        const KinkMarks& marks = kKinkCellMarks[cell];
+        std::memcpy(at_, token.lead.data(), token.lead.size());
+        std::memcpy(at_ + token.size, marks.text.data(), marks.text.size());
+        at_ += token.size + marks.size;
     }
 
     char* end() const { return at_; }
@@ -181,132 +109,100 @@ private:
     char* at_;
 };
 
-// Family code and species letter; resets a species index the family has no
-// letter for. Returns whether the custom name may follow.
-bool WriteSpecies(Writer& w, PROFILE& p) {
+// "2.0F", the family code and the species letter or "*"; resets a species index the family
+// has no letter for. Returns whether the custom name may follow.
+bool WriteHead(Writer& w, PROFILE& p) {
     const unsigned family = p.speciesFamily;
-    w.Put(kFamilyPieces[family]);
-    if (family >= 1 && family < kFamilyPolymorph) {
-        const char letter = kSpeciesLetters[family][p.speciesIndex];
-        if (letter != '\0') {
-            w.Put(letter);
-            return false;
-        }
-        w.Put('*');
-    }
-    p.speciesIndex = 0;
-    return family != 0;
+    w.Put(writing::kHeadPieces[family]);
+    const char letter = writing::kSpeciesLetters[family][p.speciesIndex];
+    const bool lettered = letter != '\0';
+    w.PutIf(lettered ? letter : '*', writing::kFamilyHasSpecies[family]);
+    p.speciesIndex = lettered ? p.speciesIndex : 0u;
+    return !lettered && family != 0;
 }
 
-template <std::size_t... I>
-void WriteTraits(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
-    std::uint32_t flags = p.specificsFlags;
+Writer WriteTraits(Writer w, const PROFILE& p) {
     // The family already says these.
-    if (p.speciesFamily == kFamilyPolymorph) {
-        flags &= ~(std::uint32_t{1} << kTraitPolymorphBit);
-    }
-    if (p.speciesFamily == kFamilyTaur) {
-        flags &= ~(std::uint32_t{1} << kTraitTaurBit);
-    }
-    (w.PutIf(kTraits[I].letter, ((flags >> kTraits[I].bit) & 1u) != 0), ...);
+    const std::uint32_t said =
+        (std::uint32_t{p.speciesFamily == kFamilyPolymorph} << kTraitPolymorphBit) |
+        (std::uint32_t{p.speciesFamily == kFamilyTaur} << kTraitTaurBit);
+    w.Letters(writing::kTraitLetters, p.specificsFlags & ~said);
+    return w;
 }
 
-// The trained field that each work row is, as a bit of trainedFlags; 0 for none.
-constexpr std::array<std::uint32_t, 32> kTrainedFieldOfRow = [] {
-    std::array<std::uint32_t, 32> bits{};
-    for (std::size_t i = 0; i < kTrainedFieldRows.size(); ++i) {
-        bits[static_cast<std::size_t>(kTrainedFieldRows[i])] |= std::uint32_t{1} << i;
-    }
-    return bits;
-}();
-
-void WriteWork(Writer& w, const PROFILE& p) {
-    w.Put(kWorkPieces[p.workType]);
-    std::uint32_t fields = p.trainedFlags & ~kTrainedFieldOfRow[p.workType];
+Writer WriteTrainedFields(Writer w, const PROFILE& p) {
+    std::uint32_t fields = p.trainedFlags & ~writing::kTrainedFieldOfRow[p.workType];
     for (; fields != 0; fields &= fields - 1) {
-        w.Put(kTrainedPieces[LowestBit(fields)]);
+        w.Put(writing::kTrainedPieces[LowestBit(fields)]);
     }
+    return w;
 }
 
-void WriteAge(Writer& w, unsigned age) {
-    if (age == 0) {
-        w.Put('#');
-    } else if (age <= kMaxExactAge) {
-        w.Number(age);
-    } else {
-        w.Level(age - kMaxExactAge);
+// The kinks with an answer, in the writing order.
+Writer WriteKinks(Writer w, const PROFILE& p) {
+    const writing::Mask96 order = writing::KinksToWrite(p.kinkPrefs);
+    for (std::size_t word = 0; word < order.size(); ++word) {
+        for (std::uint64_t bits = order[word]; bits != 0; bits &= bits - 1) {
+            w.Kink(kKinkTokens[64 * word + LowestBit(bits)], p);
+        }
     }
+    return w;
 }
 
-// Every kink in the writing order, each written or not by its cell, without a branch.
-template <std::size_t... I>
-void WriteKinks(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
-    const auto cell = [&p](unsigned index) {
-        const unsigned byte = p.kinkPrefs[index / 2u];
-        return index % 2u == 0 ? byte & 0x0Fu : byte >> 4;
-    };
-    (w.Kink(kKinkTokens[I].lead, cell(kKinkTokens[I].cell)), ...);
-}
-
-// What follows the tag of category `c`, as its row in the table says; expanded at compile
-// time so that writing a line is straight-line code.
+// The token of category `c`, as its row in the table says; expanded at compile time so
+// that writing a line is straight-line code. The writers take and return the Writer by
+// value, so that its place stays in a register while bytes are stored.
 template <int c>
-void WriteValue(Writer& w, const PROFILE& p) {
+Writer WriteToken(Writer w, const PROFILE& p) {
     constexpr const CategoryInfo& row = kCategoryTable[c];
     constexpr TokenKind kind = row.token;
+    constexpr const auto& pieces = writing::kTokenPieces<c>;
     if constexpr (kind == TokenKind::kLevel) {
-        w.Level(row.level->get(p));
+        w.Put(pieces[row.level->get(p)]);
     } else if constexpr (kind == TokenKind::kFlaggedLevel) {
         const unsigned level = row.level->get(p);
-        if (row.extra->get(p) != 0 && level >= row.flagMinLevel) {
-            w.Put(row.flagLetters[0]);
-        }
-        w.Level(level);
+        const bool flag = (row.extra->get(p) != 0) & (level >= row.flagMinLevel);
+        w.Put(pieces[unsigned{flag} * 8u + level]);
     } else if constexpr (kind == TokenKind::kGendered) {
-        w.Put((*row.genderLetters)[row.gender->get(p)]);
-        w.Level(row.level->get(p));
-        w.Attraction(row.extra->get(p));
+        w.Put(pieces[row.gender->get(p) * 8u + row.level->get(p)]);
+        w.Put(kAttractionPieces[row.extra->get(p)]);
     } else if constexpr (kind == TokenKind::kChoices) {
         const unsigned level = row.level->get(p);
         const unsigned flags = row.extra->get(p);
         constexpr unsigned kAll = (1u << row.choiceCount) - 1u;
-        if (level >= row.flagMinLevel && !(row.omitAllChoices && flags == kAll)) {
-            w.Letters<row.choiceCount>(row.choices, flags);
-        }
-        w.Level(level);
+        const bool write = (level >= row.flagMinLevel) & !(row.omitAllChoices & (flags == kAll));
+        w.Tag(row.tag);
+        w.Letters(writing::kChoiceLetters<c>, flags & (0u - unsigned{write}));
+        w.Put(kLevelPieces[level]);
     } else if constexpr (kind == TokenKind::kWork) {
-        WriteWork(w, p);
+        w.Put(pieces[row.field->get(p)]);
+        w = WriteTrainedFields(w, p);
     } else if constexpr (kind == TokenKind::kAge) {
-        WriteAge(w, row.field->get(p));
+        w.Put(pieces[row.field->get(p)]);
     } else if constexpr (kind == TokenKind::kKinkTokens) {
-        WriteKinks(w, p, std::make_index_sequence<kKinkTokens.size()>());
+        // The kink section is written only when it is switched on.
+        if (row.field->get(p) != 0) {
+            w.Tag(row.tag);
+            w = WriteKinks(w, p);
+        }
     } else {
         static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
     }
-}
-
-template <int c>
-void WriteToken(Writer& w, const PROFILE& p) {
-    constexpr const CategoryInfo& row = kCategoryTable[c];
-    // The kink section is written only when it is switched on.
-    if (row.token != TokenKind::kKinkTokens || row.field->get(p) != 0) {
-        w.Tag(row.tag);
-        WriteValue<c>(w, p);
-    }
+    return w;
 }
 
 template <std::size_t... I>
-void WriteTokens(Writer& w, const PROFILE& p, std::index_sequence<I...>) {
-    (WriteToken<kTokenOrder[I]>(w, p), ...);
+Writer WriteTokens(Writer w, const PROFILE& p, std::index_sequence<I...>) {
+    ((w = WriteToken<kTokenOrder[I]>(w, p)), ...);
+    return w;
 }
 
 // Everything from the anthro digit on.
 char* WriteTail(char* start, const PROFILE& p) {
     Writer w(start);
     w.Put(static_cast<char>('0' + p.anthroLevel));
-    WriteTraits(w, p, std::make_index_sequence<kTraits.size()>());
-    WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>());
-    return w.end();
+    w = WriteTraits(w, p);
+    return WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>()).end();
 }
 
 // Writes "[", the name without its "]"s and "]" at `at`, and returns the end: the reader
@@ -336,6 +232,42 @@ void AppendName(std::string& out, std::string_view name) {
     out += ']';
 }
 
+using LineBuffer = std::array<char, kHeadCapacity + kNameRoom + kTailCapacity>;
+
+// Where WriteLine put the line: all of it from the buffer's start to `end`, or, when
+// `headEnd` is set, the head up to there and the tail from kHeadCapacity to `end`, for the
+// custom name, longer than its room, to go between them.
+struct LineParts {
+    const char* headEnd = nullptr;
+    const char* end = nullptr;
+};
+
+// The line of `p` in `buffer`; inline so that each caller keeps its parts in registers.
+inline LineParts WriteLine(PROFILE& p, LineBuffer& buffer) {
+    Writer head(buffer.data());
+    const bool nameMayFollow = WriteHead(head, p);
+    const std::string_view name = p.customSpeciesName;
+    // One branch, rarely taken, before the name is looked at.
+    const bool writeName = (!name.empty() & nameMayFollow) && IsWrittenName(name);
+    if (!writeName || name.size() + 2 <= kNameRoom) {
+        char* const tail = writeName ? PutName(head.end(), name) : head.end();
+        return {nullptr, WriteTail(tail, p)};
+    }
+    return {head.end(), WriteTail(buffer.data() + kHeadCapacity, p)};
+}
+
+// Appends a line whose head and tail WriteLine wrote apart, and the name between them.
+void AppendLongLine(const LineBuffer& buffer, const LineParts& parts, std::string_view name,
+                    std::string& out) {
+    const char* const tail = buffer.data() + kHeadCapacity;
+    const auto headSize = static_cast<std::size_t>(parts.headEnd - buffer.data());
+    const auto tailSize = static_cast<std::size_t>(parts.end - tail);
+    out.reserve(out.size() + headSize + name.size() + 2 + tailSize);
+    out.append(buffer.data(), headSize);
+    AppendName(out, name);
+    out.append(tail, tailSize);
+}
+
 }  // namespace
 
 std::string_view LevelMark(unsigned level) {
@@ -343,33 +275,24 @@ std::string_view LevelMark(unsigned level) {
 }
 
 void ComposeCodeInto(PROFILE& p, std::string& out) {
-    // The head up to the species letter goes first and the tail after the name, all in one
-    // buffer when the name fits into its room; a longer name is appended between them.
-    std::array<char, kHeadCapacity + kNameRoom + kTailCapacity> buffer;  // filled before read
-    Writer head(buffer.data());
-    head.Put(MakePiece("2.0F"));
-    const bool nameMayFollow = WriteSpecies(head, p);
-    const std::string_view name = p.customSpeciesName;
-    const bool writeName = nameMayFollow && IsWrittenName(name);
-    if (!writeName || name.size() + 2 <= kNameRoom) {
-        char* const tail = writeName ? PutName(head.end(), name) : head.end();
-        const char* const end = WriteTail(tail, p);
-        out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    LineBuffer buffer;  // filled before read
+    const LineParts parts = WriteLine(p, buffer);
+    if (parts.headEnd == nullptr) {
+        out.append(buffer.data(), static_cast<std::size_t>(parts.end - buffer.data()));
         return;
     }
-    char* const tail = buffer.data() + kHeadCapacity;
-    const char* tailEnd = WriteTail(tail, p);
-    const auto headSize = static_cast<std::size_t>(head.end() - buffer.data());
-    const auto tailSize = static_cast<std::size_t>(tailEnd - tail);
-    out.reserve(out.size() + headSize + name.size() + 2 + tailSize);
-    out.append(buffer.data(), headSize);
-    AppendName(out, name);
-    out.append(tail, tailSize);
+    AppendLongLine(buffer, parts, p.customSpeciesName, out);
 }
 
 std::string ComposeCode(PROFILE& profile) {
+    LineBuffer buffer;  // filled before read
+    const LineParts parts = WriteLine(profile, buffer);
+    if (parts.headEnd == nullptr) {
+        // Straight from the buffer, without growing an empty string.
+        return std::string(buffer.data(), static_cast<std::size_t>(parts.end - buffer.data()));
+    }
     std::string out;
-    ComposeCodeInto(profile, out);
+    AppendLongLine(buffer, parts, profile.customSpeciesName, out);
     return out;
 }
 
