@@ -192,18 +192,14 @@ constexpr std::size_t kWorkTypeField = IndexOf(FindField("workType"));
 constexpr std::size_t kTrainedField = IndexOf(FindField("trainedFlags"));
 constexpr std::size_t kAgeField = IndexOf(FindField("age"));
 
-// Reads the value of the token of category `c` into `a`, and clears `read` when it is not
-// what the writer writes.
+// Reads the value of the token of category `c` into `a`, and returns whether it is what the
+// writer writes.
 template <int c>
-BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
+BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
     constexpr const CategoryInfo& row = kCategoryTable[c];
     constexpr TokenKind kind = row.token;
     const char* const p = v.text;
-    if constexpr (kind == TokenKind::kLevel) {
-        const Marks marks = MarkLevel(p, v.size);
-        a[IndexOf(row.level)] = marks.level;
-        read &= marks.written;
-    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
+    if constexpr (kind == TokenKind::kFlaggedLevel) {
         unsigned flag = 0;
         for (char letter : row.flagLetters) {
             flag |= static_cast<unsigned>(p[0] == letter);
@@ -211,7 +207,7 @@ BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
         const Marks marks = MarkLevel(p + flag, v.size - flag);
         a[IndexOf(row.extra)] = flag;
         a[IndexOf(row.level)] = marks.level;
-        read &= marks.written;
+        return marks.written;
     } else if constexpr (kind == TokenKind::kGendered) {
         const unsigned gender = kGenderLetters[static_cast<unsigned char>(p[0])];
         // The gender letter, the level marks and perhaps "/" and two attraction marks.
@@ -224,7 +220,7 @@ BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
         a[IndexOf(row.gender)] = gender & 3u;
         a[IndexOf(row.level)] = marks.level;
         a[IndexOf(row.extra)] = attraction ? guys | girls << 2 : 0u;
-        read &= ((gender & 4u) != 0) & marks.written & !(attraction & ((guys | girls) == kNoMark));
+        return ((gender & 4u) != 0) & marks.written & !(attraction & ((guys | girls) == kNoMark));
     } else if constexpr (kind == TokenKind::kWork) {
         const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
         const unsigned code = WorkRow(p);
@@ -240,7 +236,7 @@ BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
         }
         a[kWorkTypeField] = isMark ? mark : code;
         a[kTrainedField] = trained;
-        read &= fields & (at == v.size);
+        return fields & (at == v.size);
     } else if constexpr (kind == TokenKind::kAge) {
         const auto digit = [p](unsigned i) { return static_cast<unsigned>(p[i] - '0'); };
         const bool two = v.size >= 2;
@@ -255,7 +251,7 @@ BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
         a[kAgeField] = exact              ? (years <= kMaxExactAge ? years : 127u)
                        : marks.level == 0 ? 0u
                                           : kMaxExactAge + marks.level;
-        read &= exact ? digits : marks.written;
+        return exact ? digits : marks.written;
     } else if constexpr (kind == TokenKind::kChoices) {
         constexpr const std::array<std::uint16_t, 256>& bits = kChoiceBits<c>;
         // Up to three letters without a branch, more in a loop.
@@ -278,9 +274,9 @@ BRINDLEX_INLINE void FastValue(Value v, Answers& a, bool& read) {
         const Marks marks = MarkLevel(p + letters, v.size - letters);
         a[IndexOf(row.extra)] = flags;
         a[IndexOf(row.level)] = marks.level;
-        read &= marks.written;
+        return marks.written;
     } else {
-        static_assert(kind == TokenKind::kLevel, "a token the fast reader cannot read");
+        static_assert(kind == TokenKind::kFlaggedLevel, "a token the fast reader cannot read");
     }
 }
 
@@ -318,8 +314,7 @@ BRINDLEX_INLINE void StoreAnswers(const Answers& a, PROFILE& r, std::index_seque
 // Reads the I-th token V..S, which follows the I-th blank. A value's size is wrong when two
 // blanks stand together, but then the second one stands where the tag should.
 template <std::size_t I>
-BRINDLEX_INLINE void FastToken(const char* text, const std::uint16_t* blanks, Answers& a,
-                               bool& read) {
+BRINDLEX_INLINE bool FastToken(const char* text, const std::uint16_t* blanks, Answers& a) {
     constexpr int c = kTokenOrder[I];
     constexpr const CategoryInfo& row = kCategoryTable[c];
     const unsigned at = blanks[I];
@@ -332,10 +327,10 @@ BRINDLEX_INLINE void FastToken(const char* text, const std::uint16_t* blanks, An
             (WordAt(text + at + 1) & kWordMasks[size < kWordMasks.size() ? size : 0]) ^
             static_cast<unsigned char>(row.tag));
         a[IndexOf(row.level)] = mark.value;
-        read &= mark.found;
+        return mark.found;
     } else {
-        read &= text[at + 1] == row.tag;
-        FastValue<c>({text + at + 2, next - at - 2}, a, read);
+        const bool tag = text[at + 1] == row.tag;
+        return tag & FastValue<c>({text + at + 2, next - at - 2}, a);
     }
 }
 
@@ -343,8 +338,7 @@ template <std::size_t... I>
 BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, PROFILE& r,
                                     std::index_sequence<I...>) {
     Answers a;  // filled by the tokens before it is read
-    bool read = true;
-    (FastToken<I>(text, blanks, a, read), ...);
+    const bool read = (FastToken<I>(text, blanks, a) & ...);
     StoreAnswers(a, r, std::make_index_sequence<kTagFieldCount>());
     return read;
 }
