@@ -125,7 +125,8 @@ constexpr std::array<std::uint32_t, 32> kTrainedBits = [] {
 BRINDLEX_INLINE unsigned WorkRow(const char* p) {
     const unsigned first = LetterIndex(static_cast<unsigned char>(p[0]), 'a');
     const unsigned second = LetterIndex(static_cast<unsigned char>(p[1]), 'a');
-    return first < kLetterCount && second < kLetterCount ? kWorkTables.row[first][second] : 0u;
+    const bool letters = (first < kLetterCount) & (second < kLetterCount);
+    return kWorkTables.row[letters ? first : 0][letters ? second : 0] & (0u - letters);
 }
 
 // The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: where its
@@ -212,14 +213,14 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
         const unsigned gender = kGenderLetters[static_cast<unsigned char>(p[0])];
         // The gender letter, the level marks and perhaps "/" and two attraction marks.
         const bool long_ = v.size >= 4 && v.size < kFastMax;
-        const char* const tail = p + (long_ ? v.size - 3 : 0);  // "/" and the marks
+        const char* const tail = p + ((v.size - 3) & (0u - long_));  // "/" and the marks
         const bool attraction = long_ & (tail[0] == '/');
         const Marks marks = MarkLevel(p + 1, v.size - 1 - (attraction ? 3 : 0));
         const unsigned guys = kAttractionValues[static_cast<unsigned char>(tail[1])];
         const unsigned girls = kAttractionValues[static_cast<unsigned char>(tail[2])];
         a[IndexOf(row.gender)] = gender & 3u;
         a[IndexOf(row.level)] = marks.level;
-        a[IndexOf(row.extra)] = attraction ? guys | girls << 2 : 0u;
+        a[IndexOf(row.extra)] = (guys | girls << 2) & (0u - attraction);
         return ((gender & 4u) != 0) & marks.written & !(attraction & ((guys | girls) == kNoMark));
     } else if constexpr (kind == TokenKind::kWork) {
         const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
