@@ -50,6 +50,9 @@ TEST(LineReader, EndsLinesAtLfCrlfAndCrAndTextAtNul) {
         {std::string("a\0b\nc\0", 6), {"a", "c"}},
         {std::string("\0\0\r\n\0", 5), {"", ""}},
         {saved, {"2.0FCf5mw V+++"}},
+        // Other bytes below the blank, in blocks of 16 and past them.
+        {"\t\x01\x0B\x0C a\tb\x0E c d e f g h i j\x09\nz",
+         {"\t\x01\x0B\x0C a\tb\x0E c d e f g h i j\x09", "z"}},
         {"a\r" + longLine + "\r\n" + longLine + std::string(1, '\0') + "yz\nb",
          {"a", longLine, longLine, "b"}},
     };
