@@ -1,6 +1,5 @@
 #include "cli/commands.h"
 
-#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -66,13 +65,14 @@ struct TracedLine {
     std::string_view line;
     std::vector<ReadStep> steps;
 };
-using LineAction = std::function<void(PROFILE& profile, const TracedLine& read, OutputBuffer& out)>;
 
-// Reads each code line, hands an accepted one to `action` and explains a
-// rejected one, writing `afterRejected` for it. Output waits in a buffer
-// until the buffer is full or more input must be waited for.
+// Reads each code line, hands an accepted one to `action`, called as
+// action(PROFILE&, const TracedLine&, OutputBuffer&), and explains a rejected one, writing
+// `afterRejected` for it. Output waits in a buffer until the buffer is full or more input
+// must be waited for.
+template <typename Action>
 int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
-             std::string_view afterRejected, const LineAction& action, bool trace = false) {
+             std::string_view afterRejected, const Action& action, bool trace = false) {
     OutputBuffer buffer(out);
     int status = kExitOk;
     std::size_t number = 0;
@@ -81,7 +81,7 @@ int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::
     // `reader` is the input's when the lines come from there.
     const auto handle = [&](std::string_view line, LineReader* reader) {
         ++number;
-        if (ParseCode(line, profile, trace ? &read.steps : nullptr)) {
+        if (trace ? ParseCode(line, profile, &read.steps) : ParseCode(line, profile)) {
             if (trace) {
                 read.line = line;
             } else if (reader != nullptr) {
@@ -258,7 +258,7 @@ int RunDecode(const std::vector<std::string>& args, Input& in, Output& out, std:
 int RunExplain(const std::vector<std::string>& args, Input& in, Output& out, std::ostream& err,
                bool all, bool json, bool repairs) {
     bool first = true;
-    const LineAction tell = [&](PROFILE& profile, const TracedLine& read, OutputBuffer& buffer) {
+    const auto tell = [&](PROFILE& profile, const TracedLine& read, OutputBuffer& buffer) {
         const Explanation list = ExplainProfile(std::move(profile), all);
         if (json) {
             if (repairs) {
