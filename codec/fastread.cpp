@@ -175,6 +175,16 @@ constexpr WordTable<6> kKinkMarkTable = [] {
     return MakeWordTable<6>(entries);
 }();
 
+// Whether each character is a flag letter of category `c`.
+template <int c>
+constexpr std::array<std::uint8_t, 256> kFlagLetters = [] {
+    std::array<std::uint8_t, 256> letters{};
+    for (char letter : kCategoryTable[c].flagLetters) {
+        letters[static_cast<unsigned char>(letter)] = 1;
+    }
+    return letters;
+}();
+
 // The bytes between a token's tag and the blank after it.
 struct Value {
     const char* text;
@@ -201,10 +211,7 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
     constexpr TokenKind kind = row.token;
     const char* const p = v.text;
     if constexpr (kind == TokenKind::kFlaggedLevel) {
-        unsigned flag = 0;
-        for (char letter : row.flagLetters) {
-            flag |= static_cast<unsigned>(p[0] == letter);
-        }
+        const unsigned flag = kFlagLetters<c>[static_cast<unsigned char>(p[0])];
         const Marks marks = MarkLevel(p + flag, v.size - flag);
         a[IndexOf(row.extra)] = flag;
         a[IndexOf(row.level)] = marks.level;
@@ -245,8 +252,9 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
         const unsigned years = three ? digit(0) * 100 + digit(1) * 10 + digit(2)
                                : two ? digit(0) * 10 + digit(1)
                                      : digit(0);
-        const bool digits = (v.size <= 3) & (!two | IsDigit(static_cast<unsigned char>(p[1]))) &
-                            (!three | IsDigit(static_cast<unsigned char>(p[2])));
+        const bool second = IsDigit(static_cast<unsigned char>(p[1]));
+        const bool third = IsDigit(static_cast<unsigned char>(p[2]));
+        const bool digits = (v.size <= 3) & (!two | second) & (!three | third);
         const Marks marks = MarkLevel(p, v.size);
         const bool exact = IsDigit(static_cast<unsigned char>(p[0]));
         a[kAgeField] = exact              ? (years <= kMaxExactAge ? years : 127u)
@@ -331,7 +339,8 @@ BRINDLEX_INLINE bool FastToken(const char* text, const std::uint16_t* blanks, An
         return mark.found;
     } else {
         const bool tag = text[at + 1] == row.tag;
-        return tag & FastValue<c>({text + at + 2, next - at - 2}, a);
+        const bool value = FastValue<c>({text + at + 2, next - at - 2}, a);
+        return tag & value;
     }
 }
 
@@ -339,7 +348,7 @@ template <std::size_t... I>
 BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, PROFILE& r,
                                     std::index_sequence<I...>) {
     Answers a;  // filled by the tokens before it is read
-    const bool read = (FastToken<I>(text, blanks, a) & ...);
+    const bool read = (static_cast<unsigned>(FastToken<I>(text, blanks, a)) & ...) != 0;
     StoreAnswers(a, r, std::make_index_sequence<kTagFieldCount>());
     return read;
 }

@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a code line: an accepted line's normal form must
 // read back to itself, a rejected line must leave the record alone, and the
 // reader of the writer's own form must read every line as the general readers
-// (those the trace uses) do.
+// (those the trace uses) do, also when the line lies in the record it replaces.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -48,6 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<brindlex::ReadStep> steps;
     if (brindlex::trace_detail::ReadSteps(line, general, steps) != accepted || general != first) {
         Fail("ParseCode and the general readers disagree", line);
+    }
+    // The same line held by the name of the record it replaces.
+    brindlex::PROFILE holder = kSentinel;
+    holder.customSpeciesName.assign(line);
+    if (brindlex::ParseCode(holder.customSpeciesName, holder) != accepted ||
+        (accepted && holder != first)) {
+        Fail("a line held by the record's own name reads otherwise", line);
     }
     if (!accepted) {
         if (first != kSentinel) {
