@@ -44,8 +44,13 @@ inline constexpr std::array<BitPlaces, 256> kBitPlaces = [] {
     return table;
 }();
 
-// The positions of the blanks among the first `size` bytes of `text`, which can be read
-// in blocks of 16 bytes, followed by `size`. Returns their number.
+// The filler behind a tag section read here: no blank, no 0x00.
+inline constexpr char kFiller = '\x7F';
+
+// The positions of the blanks among the first `size` bytes of `text`, which are followed by
+// kFiller up to a whole block of 16 bytes, then `size`. Returns their number, or 0 when the
+// section holds a 0x00 byte, which no line in the writer's form does: the readers of single
+// words take a 0x00 for the end of a shorter word.
 inline std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks) {
     std::size_t count = 0;
 #if defined(__SSE2__)
@@ -61,15 +66,23 @@ inline std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks
         count += entry.count;
         base = _mm_add_epi16(base, half);
     };
+    __m128i nul = _mm_setzero_si128();
     for (std::size_t block = 0; block < size; block += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + block));
         const auto mask =
             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '))));
+        nul = _mm_or_si128(nul, _mm_cmpeq_epi8(bytes, _mm_setzero_si128()));
         put(mask & 0xFFu);
         put(mask >> 8);
     }
+    if (_mm_movemask_epi8(nul) != 0) {
+        return 0;
+    }
 #else
     for (std::size_t i = 0; i < size; ++i) {
+        if (text[i] == '\0') {
+            return 0;
+        }
         blanks[count] = static_cast<std::uint16_t>(i);
         count += IsBlank(text[i]) ? 1 : 0;
     }

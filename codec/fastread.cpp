@@ -409,7 +409,7 @@ bool ReadWrittenTags(std::string_view text, std::size_t pos, PROFILE& r) {
     const std::size_t size = text.size() - pos;
     std::array<char, kFastMax + 64> buffer;  // filled before it is read
     std::memcpy(buffer.data(), text.data() + pos, size);
-    std::memset(buffer.data() + size, 0, 64);
+    std::memset(buffer.data() + size, kFiller, 64);
     return FastTags(buffer.data(), size, r);
 }
 

@@ -630,6 +630,7 @@ TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
         {"/+-", "/ +-", "yiffyYiffyPreference", 9},
         {"/+-", "/+ -", "yiffyYiffyPreference", 9},
         {"/+-", "/+#", "yiffyYiffyPreference", 0},
+        {"/+-", "\0/+-"sv, "yiffyYiffyPreference", 0},  // a NUL byte before the "/"
         {"/+-", "/#-", "yiffyYiffyPreference", 0},
         {" Wtc", " Wt c", "workType", 5},
         {"/ar", "/ar/ed/fa/sc", "trainedFlags", TrainedBits({"ar", "ed", "fa", "sc"})},
