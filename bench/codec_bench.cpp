@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "codec/codec.h"
+#include "profile/profile_json.h"
 #include "profile/vocabulary.h"
 #include "realistic.h"
 
@@ -130,6 +131,20 @@ void MixComposeInto(benchmark::State& state) {
     ReportMix(state);
 }
 
+// What `decode` does: every record appended as JSON to one reused buffer.
+void MixAppendJson(benchmark::State& state) {
+    const Mix& mix = TheMix();
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        for (const PROFILE& record : mix.records) {
+            AppendProfileJson(record, out);
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    ReportMix(state);
+}
+
 // Floor: copying the same bytes line by line.
 void MixMemcpy(benchmark::State& state) {
     const Mix& mix = TheMix();
@@ -175,6 +190,7 @@ void MixSplitAtBlanks(benchmark::State& state) {
 BENCHMARK(MixParse);
 BENCHMARK(MixComposeCode);
 BENCHMARK(MixComposeInto);
+BENCHMARK(MixAppendJson);
 BENCHMARK(MixMemcpy);
 BENCHMARK(MixSplitAtBlanks);
 

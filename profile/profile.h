@@ -198,7 +198,7 @@ struct FieldInfo {
     unsigned (*get)(const PROFILE&);
     void (*set)(PROFILE&, unsigned);
 
-    unsigned maxValue() const { return (1u << width) - 1u; }
+    constexpr unsigned maxValue() const { return (1u << width) - 1u; }
 };
 
 // Numeric fields in the order the command-line tool lists them: the answers

@@ -96,6 +96,35 @@ TEST(ProfileJson, WritesWhatTheJsonLibraryWrote) {
     }
 }
 
+TEST(ProfileJson, WritesEveryNumberWidthAndEveryKinkInItsPlace) {
+    // Each field at its largest value and on both sides of each step to one more digit.
+    for (const FieldInfo& field : kProfileFields) {
+        for (unsigned ten = 1; ten / 10 <= field.maxValue(); ten *= 10) {
+            for (const unsigned value : {ten - 1, ten, field.maxValue()}) {
+                if (value <= field.maxValue()) {
+                    PROFILE p;
+                    field.set(p, value);
+                    ASSERT_EQ(ProfileToJsonText(p), DumpedAsBefore(p)) << field.name << value;
+                }
+            }
+        }
+    }
+    // The longest record there is, and each kink alone, with one and with two digits.
+    PROFILE full;
+    for (const FieldInfo& field : kProfileFields) {
+        field.set(full, field.maxValue());
+    }
+    for (int k = 0; k < kKinkCount; ++k) {
+        full.setKink(k, 15);
+        for (const unsigned answer : {9u, 10u}) {
+            PROFILE p;
+            p.setKink(k, answer);
+            ASSERT_EQ(ProfileToJsonText(p), DumpedAsBefore(p)) << "kink " << k;
+        }
+    }
+    EXPECT_EQ(ProfileToJsonText(full), DumpedAsBefore(full));
+}
+
 TEST(ProfileJson, ReadsBackWhatItWrites) {
     std::mt19937 random(11);
     for (int i = 0; i < 2000; ++i) {
