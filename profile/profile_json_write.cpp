@@ -32,12 +32,19 @@ constexpr std::size_t kFieldCount = std::tuple_size_v<decltype(kProfileFields)>;
 
 // The text before each numeric value: `{"speciesFamily":`, `,"speciesIndex":`, ...
 constexpr std::size_t kKeyRoom = 32;
-constexpr Text<kKeyRoom> KeyOf(std::size_t field) {
+// `lead`, the member's name in quotes and what follows the name.
+constexpr Text<kKeyRoom> MemberKey(std::string_view lead, std::string_view name,
+                                   std::string_view after) {
     Text<kKeyRoom> key;
-    key.Add(field == 0 ? "{\"" : ",\"");
-    key.Add(kProfileFields[field].name);
-    key.Add("\":");
+    key.Add(lead);
+    key.Add("\"");
+    key.Add(name);
+    key.Add(after);
     return key;
+}
+
+constexpr Text<kKeyRoom> KeyOf(std::size_t field) {
+    return MemberKey(field == 0 ? "{" : ",", kProfileFields[field].name, "\":");
 }
 
 template <std::size_t... kField>
@@ -57,20 +64,8 @@ constexpr std::size_t NameAfter() {
 constexpr std::size_t kNameAfter = NameAfter();
 
 constexpr std::size_t kKinksRoom = 3 * kKinkCount + 32;
-constexpr Text<32> kNameKey = [] {
-    Text<32> key;
-    key.Add(",\"");
-    key.Add(kNameMember);
-    key.Add("\":\"");
-    return key;
-}();
-constexpr Text<32> kKinksKey = [] {
-    Text<32> key;
-    key.Add(",\"");
-    key.Add(kKinksMember);
-    key.Add("\":[");
-    return key;
-}();
+constexpr Text<kKeyRoom> kNameKey = MemberKey(",", kNameMember, "\":\"");
+constexpr Text<kKeyRoom> kKinksKey = MemberKey(",", kKinksMember, "\":[");
 // The kinks of a record without any, and the end of the object.
 constexpr Text<kKinksRoom> kNoKinks = [] {
     Text<kKinksRoom> text;
