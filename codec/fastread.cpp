@@ -353,11 +353,9 @@ BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blank
     return read;
 }
 
-// Reads the tag section `text` of `size` bytes, which can be read in blocks of 16 bytes, into
-// the fresh record `r`, and returns false when it is not what the writer writes.
-bool FastTags(const char* text, std::size_t size, PROFILE& r) {
-    Blanks blanks;  // filled before it is read
-    const std::size_t count = FindBlanks(text, size, blanks);
+// Reads the tag section `text`, whose `count` blanks are at `blanks`, into the fresh record
+// `r`, and returns false when it is not what the writer writes.
+bool FastTags(const char* text, const Blanks& blanks, std::size_t count, PROFILE& r) {
     if (count < kMainTokens || blanks[0] != 0) {
         return false;
     }
@@ -406,11 +404,10 @@ bool ReadWrittenTags(std::string_view text, std::size_t pos, PROFILE& r) {
         return false;
     }
     --pos;
-    const std::size_t size = text.size() - pos;
-    std::array<char, kFastMax + 64> buffer;  // filled before it is read
-    std::memcpy(buffer.data(), text.data() + pos, size);
-    std::memset(buffer.data() + size, kFiller, 64);
-    return FastTags(buffer.data(), size, r);
+    static const SectionCopier copy = ChooseSectionCopier();
+    Section section;  // filled before it is read
+    const std::size_t count = copy(text.data() + pos, text.size() - pos, section);
+    return FastTags(section.text.data(), section.blanks, count, r);
 }
 
 }  // namespace brindlex
