@@ -97,6 +97,44 @@ constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {
     return values;
 }();
 
+// The start of a gendered token's value, its gender letter and level marks, by their text:
+// the gender in bits 0-1 and the level in bits 2-4.
+constexpr WordTable<7> kGenderedHeadTable = [] {
+    std::array<WordValue, 40> entries{};
+    std::size_t count = 0;
+    for (unsigned c = 0; c < kGenderLetters.size(); ++c) {
+        if ((kGenderLetters[c] & 4u) == 0) {
+            continue;
+        }
+        for (unsigned level = 0; level < kLevelMarks.size(); ++level) {
+            entries.at(count++) = {
+                c | WordOf(kLevelMarks[level]) << 8,
+                static_cast<std::uint8_t>((kGenderLetters[c] & 3u) | level << 2)};
+        }
+    }
+    if (count != entries.size()) {
+        throw "the gender letters are not five";
+    }
+    return MakeWordTable<7>(entries);
+}();
+
+// The end of a gendered token's value, "/" and the two attraction marks, by their text: the
+// attraction.
+constexpr WordTable<5> kAttractionTable = [] {
+    std::array<WordValue, 16> entries{};
+    std::size_t count = 0;
+    for (unsigned guys = 0; guys < 256; ++guys) {
+        for (unsigned girls = 0; girls < 256; ++girls) {
+            if (kAttractionValues[guys] != kNoMark && kAttractionValues[girls] != kNoMark) {
+                entries.at(count++) = {'/' | guys << 8 | girls << 16,
+                                       static_cast<std::uint8_t>(kAttractionValues[guys] |
+                                                                 kAttractionValues[girls] << 2)};
+            }
+        }
+    }
+    return MakeWordTable<5>(entries);
+}();
+
 // The work type of the marks that ReadWork takes outside the trained fields, 0xFF for others.
 constexpr std::array<std::uint8_t, 256> kWorkMarks = [] {
     std::array<std::uint8_t, 256> types{};
@@ -217,18 +255,19 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
         a[IndexOf(row.level)] = marks.level;
         return marks.written;
     } else if constexpr (kind == TokenKind::kGendered) {
-        const unsigned gender = kGenderLetters[static_cast<unsigned char>(p[0])];
-        // The gender letter, the level marks and perhaps "/" and two attraction marks.
-        const bool long_ = v.size >= 4 && v.size < kFastMax;
-        const char* const tail = p + ((v.size - 3) & (0u - long_));  // "/" and the marks
-        const bool attraction = long_ & (tail[0] == '/');
-        const Marks marks = MarkLevel(p + 1, v.size - 1 - (attraction ? 3 : 0));
-        const unsigned guys = kAttractionValues[static_cast<unsigned char>(tail[1])];
-        const unsigned girls = kAttractionValues[static_cast<unsigned char>(tail[2])];
-        a[IndexOf(row.gender)] = gender & 3u;
-        a[IndexOf(row.level)] = marks.level;
-        a[IndexOf(row.extra)] = (guys | girls << 2) & (0u - attraction);
-        return ((gender & 4u) != 0) & marks.written & !(attraction & ((guys | girls) == kNoMark));
+        // The gender letter and the level marks, then perhaps "/" and two attraction marks.
+        const bool long_ = (v.size >= 4) & (v.size < kFastMax);
+        const Found tail =
+            kAttractionTable.Find(WordAt(p + ((v.size - 3) & (0u - long_))) & kWordMasks[3]);
+        const bool attraction = long_ & tail.found;
+        const unsigned headSize = v.size - (attraction ? 3u : 0u);
+        // A head too long to be one is looked up as 0, which is none.
+        const Found head = kGenderedHeadTable.Find(
+            WordAt(p) & kWordMasks[headSize < kWordMasks.size() ? headSize : 0]);
+        a[IndexOf(row.gender)] = head.value & 3u;
+        a[IndexOf(row.level)] = head.value >> 2;
+        a[IndexOf(row.extra)] = tail.value & (0u - attraction);
+        return head.found;
     } else if constexpr (kind == TokenKind::kWork) {
         const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
         const unsigned code = WorkRow(p);
