@@ -167,29 +167,33 @@ BRINDLEX_INLINE unsigned WorkRow(const char* p) {
     return kWorkTables.row[letters ? first : 0][letters ? second : 0] & (0u - letters);
 }
 
-// The kink code at a kink letter and the byte after it, by [letter - 'A'][byte]: where its
-// cell is, the kinkPrefs byte in bits 0-5 and kHighCell for the high half; kPairCode when the
-// byte is the code's second letter; kKinkCode when there is a code at all, not when ReadKinks
-// would pass blanks over or read no kink, nor for any other first byte (row 26).
-enum : std::uint16_t { kHighCell = 0x40, kPairCode = 0x80, kKinkCode = 0x100 };
+// The kink code at the two bytes of a kink token's start, by their little-endian 16-bit
+// word: where its cell is, the kinkPrefs byte in bits 0-5 and kHighCell for the high half;
+// kPairCode when the second byte is the code's second letter; kNotKink when the first byte
+// is no kink letter, or ReadKinks would pass blanks over or read no kink.
+enum : std::uint16_t { kHighCell = 0x40, kPairCode = 0x80, kNotKink = 0x100 };
 
 constexpr std::uint16_t KinkCode(unsigned cell, bool pair) {
     const unsigned index = cell - 1;  // the kink tables count cells from 1
     return static_cast<std::uint16_t>((index / 2) | (index % 2 != 0 ? kHighCell : 0) |
-                                      (pair ? kPairCode : 0) | kKinkCode);
+                                      (pair ? kPairCode : 0));
 }
 
-constexpr std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> kKinkCodes = [] {
-    std::array<std::array<std::uint16_t, 256>, kLetterCount + 1> codes{};
-    for (unsigned first = 0; first < kLetterCount; ++first) {
-        for (unsigned c = 0; c < 256; ++c) {
-            const unsigned second = c - 'a';
-            const unsigned pair = second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
-            if (pair != 0) {
-                codes[first][c] = KinkCode(pair, true);
-            } else if (c != ' ' && kKinkTables.single[first] != 0) {
-                codes[first][c] = KinkCode(kKinkTables.single[first], false);
-            }
+constexpr std::array<std::uint16_t, 1u << 16> kKinkCodes = [] {
+    std::array<std::uint16_t, 1u << 16> codes{};
+    for (unsigned word = 0; word < codes.size(); ++word) {
+        const unsigned first = (word & 0xFFu) - 'A';
+        const unsigned c = word >> 8;
+        const unsigned second = c - 'a';
+        const bool letter = first < kLetterCount;
+        const unsigned pair =
+            letter && second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
+        if (pair != 0) {
+            codes[word] = KinkCode(pair, true);
+        } else if (letter && c != ' ' && kKinkTables.single[first] != 0) {
+            codes[word] = KinkCode(kKinkTables.single[first], false);
+        } else {
+            codes[word] = kNotKink;
         }
     }
     return codes;
@@ -211,6 +215,27 @@ constexpr WordTable<6> kKinkMarkTable = [] {
         }
     }
     return MakeWordTable<6>(entries);
+}();
+
+// The cells of kKinkMarkTable's slots placed in the low half of a byte, then in the high
+// half, so that a kink code's kHighCell bit added to the slot picks its cell; and by that bit,
+// what each keeps of the byte.
+struct PlacedCells {
+    std::array<std::uint8_t, 2 * kHighCell> cells;
+    std::array<std::uint8_t, kHighCell + 1> keep;
+};
+
+constexpr PlacedCells kPlacedKinkCells = [] {
+    static_assert(kKinkMarkTable.values.size() == kHighCell, "a slot past the low half");
+    PlacedCells placed{};
+    for (unsigned slot = 0; slot < kHighCell; ++slot) {
+        placed.cells[slot] = kKinkMarkTable.values[slot];
+        placed.cells[kHighCell + slot] =
+            static_cast<std::uint8_t>(kKinkMarkTable.values[slot] << 4);
+    }
+    placed.keep[0] = 0xF0;
+    placed.keep[kHighCell] = 0x0F;
+    return placed;
 }();
 
 // Whether each character is a flag letter of category `c`.
@@ -414,21 +439,20 @@ bool FastTags(const char* text, const Blanks& blanks, std::size_t count, PROFILE
         const unsigned at = blanks[i];
         const char* const p = text + at + 2;
         const unsigned length = blanks[i + 2] - at - 2;
-        const std::uint32_t word = WordAt(p);
-        const unsigned letter = LetterIndex(static_cast<unsigned char>(p[0]), 'A');
-        const unsigned code =
-            kKinkCodes[letter < kLetterCount ? letter : kLetterCount][(word >> 8) & 0xFFu];
+        const unsigned code = kKinkCodes[WordAt(p) & 0xFFFFu];
         const unsigned pair = (code / kPairCode) & 1u;  // the code's second letter
+        // No more than two marks: a token longer than four bytes is told by its length, and
+        // one of three marks (or none) is looked up as a word that is no marks' text.
         const unsigned markCount = length - 1 - pair;
-        const std::uint32_t marks = (word >> (8 + 8 * pair)) & kWordMasks[markCount & 3u];
+        const std::uint32_t marks = WordAt(p + 1 + pair) & kWordMasks[markCount & 3u];
         const unsigned slot = marksOf.Slot(marks);
-        unread |= (blanks[i + 1] - at - 1) | (marksOf.words[slot] ^ marks) |
-                  static_cast<unsigned>(markCount - 1 >= 2) | (~code & kKinkCode);
+        unread |= (blanks[i + 1] - at - 1) | ((length + 3) >> 3) | (marksOf.words[slot] ^ marks) |
+                  (code & kNotKink);
         // Stored whether read or not: a line not read is dropped.
         std::uint8_t& byte = r.kinkPrefs[code & 0x3Fu];
-        const unsigned shift = (code / kHighCell) % 2 * 4;
-        byte =
-            static_cast<std::uint8_t>((byte & ~(0x0Fu << shift)) | marksOf.values[slot] << shift);
+        const unsigned half = code & kHighCell;
+        byte = static_cast<std::uint8_t>((byte & kPlacedKinkCells.keep[half]) |
+                                         kPlacedKinkCells.cells[half + slot]);
     }
     return read & (unread == 0);
 }
