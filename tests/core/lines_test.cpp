@@ -66,6 +66,15 @@ TEST(LineReader, EndsLinesAtLfCrlfAndCrAndTextAtNul) {
         EXPECT_EQ(std::string(FirstLine(input)), expected.empty() ? "" : expected.front())
             << testing::PrintToString(input);
     }
+    // Each stop at every place in and around blocks of 16 and 64 bytes.
+    for (std::size_t at = 0; at < 140; ++at) {
+        const std::string text(at, 'x');
+        for (const char stop : {'\n', '\r', '\0'}) {
+            const Lines expected = stop == '\0' ? Lines{text} : Lines{text, "y"};
+            EXPECT_EQ(ReadLines(text + stop + "y", 1 << 18, 100000), expected)
+                << at << " " << int{stop};
+        }
+    }
 }
 
 TEST(LineReader, PassesTheSourcesFailureOnAfterTheLinesBefore) {
