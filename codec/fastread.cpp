@@ -169,31 +169,29 @@ BRINDLEX_INLINE unsigned WorkRow(const char* p) {
 
 // The kink code at the two bytes of a kink token's start, by their little-endian 16-bit
 // word: where its cell is, the kinkPrefs byte in bits 0-5 and kHighCell for the high half;
-// kPairCode when the second byte is the code's second letter; kNotKink when the first byte
-// is no kink letter, or ReadKinks would pass blanks over or read no kink.
-enum : std::uint16_t { kHighCell = 0x40, kPairCode = 0x80, kNotKink = 0x100 };
+// kPairCode when the second byte is the code's second letter; kKinkCode when there is a code
+// at all, not when the first byte is no kink letter, or ReadKinks would pass blanks over or
+// read no kink.
+enum : std::uint16_t { kHighCell = 0x40, kPairCode = 0x80, kKinkCode = 0x100 };
 
 constexpr std::uint16_t KinkCode(unsigned cell, bool pair) {
     const unsigned index = cell - 1;  // the kink tables count cells from 1
     return static_cast<std::uint16_t>((index / 2) | (index % 2 != 0 ? kHighCell : 0) |
-                                      (pair ? kPairCode : 0));
+                                      (pair ? kPairCode : 0) | kKinkCode);
 }
 
 constexpr std::array<std::uint16_t, 1u << 16> kKinkCodes = [] {
     std::array<std::uint16_t, 1u << 16> codes{};
-    for (unsigned word = 0; word < codes.size(); ++word) {
-        const unsigned first = (word & 0xFFu) - 'A';
-        const unsigned c = word >> 8;
-        const unsigned second = c - 'a';
-        const bool letter = first < kLetterCount;
-        const unsigned pair =
-            letter && second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
-        if (pair != 0) {
-            codes[word] = KinkCode(pair, true);
-        } else if (letter && c != ' ' && kKinkTables.single[first] != 0) {
-            codes[word] = KinkCode(kKinkTables.single[first], false);
-        } else {
-            codes[word] = kNotKink;
+    for (unsigned first = 0; first < kLetterCount; ++first) {
+        for (unsigned c = 0; c < 256; ++c) {
+            const unsigned word = ('A' + first) | c << 8;
+            const unsigned second = c - 'a';
+            const unsigned pair = second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
+            if (pair != 0) {
+                codes[word] = KinkCode(pair, true);
+            } else if (c != ' ' && kKinkTables.single[first] != 0) {
+                codes[word] = KinkCode(kKinkTables.single[first], false);
+            }
         }
     }
     return codes;
@@ -447,7 +445,7 @@ bool FastTags(const char* text, const Blanks& blanks, std::size_t count, PROFILE
         const std::uint32_t marks = WordAt(p + 1 + pair) & kWordMasks[markCount & 3u];
         const unsigned slot = marksOf.Slot(marks);
         unread |= (blanks[i + 1] - at - 1) | ((length + 3) >> 3) | (marksOf.words[slot] ^ marks) |
-                  (code & kNotKink);
+                  (~code & kKinkCode);
         // Stored whether read or not: a line not read is dropped.
         std::uint8_t& byte = r.kinkPrefs[code & 0x3Fu];
         const unsigned half = code & kHighCell;
