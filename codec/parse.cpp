@@ -104,18 +104,21 @@ Family ReadFamily(std::string_view text) {
     return {Start::kAccepted, kFamilyTables.single[lead], pos};
 }
 
-// Species letter, custom name, anthro digit and trait letters.
+// Species letter, custom name, anthro digit and trait letters, after the code of `family`.
+// The fields that share a word with the family are stored together with it at the end, so
+// that the word is written once.
 template <typename R>
-std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, R& record) {
+std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, unsigned family,
+                                    R& record) {
     PROFILE& r = Fields(record);
     const std::size_t speciesFrom = pos;
-    const unsigned family = r.speciesFamily;
+    unsigned species = 0;
     if (family >= 1 && family < kFamilyPolymorph) {
         pos = SkipBlanks(text, pos);
         const int c = At(text, pos);
         const unsigned letter = LetterIndex(c, 'a');
         if (letter < kLetterCount && kFamilyTables.species[family][letter] != 0) {
-            r.speciesIndex = kFamilyTables.species[family][letter];
+            species = kFamilyTables.species[family][letter];
             ++pos;
         } else if (c == '*') {
             ++pos;
@@ -155,6 +158,8 @@ std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, R& r
         TookMore(record, from, pos + 1, kTraitCategory);
         from = pos + 1;
     }
+    r.speciesFamily = family;
+    r.speciesIndex = species;
     r.specificsFlags = traits;
     r.anthroLevel = anthro;
     return pos;
@@ -418,11 +423,9 @@ namespace {
 // Reads a line whose header and family code have been read into `r`.
 void ReadLine(std::string_view text, const Family& start, PROFILE& r) {
     r.clear();
-    r.speciesFamily = start.family;
-    if (!ReadWrittenTags(text, ReadSpeciesAndSpecifics(text, start.pos, r), r)) {
+    if (!ReadWrittenTags(text, ReadSpeciesAndSpecifics(text, start.pos, start.family, r), r)) {
         r.clear();
-        r.speciesFamily = start.family;
-        ReadTags(text, ReadSpeciesAndSpecifics(text, start.pos, r), r);
+        ReadTags(text, ReadSpeciesAndSpecifics(text, start.pos, start.family, r), r);
     }
 }
 
@@ -460,10 +463,9 @@ bool ReadSteps(std::string_view text, PROFILE& profile, std::vector<ReadStep>& s
     }
     std::vector<ReadStep> taken;
     Tracing record{PROFILE(), taken};
-    record.fields.speciesFamily = start.family;
     Took(record, 0, 4, -1);  // the header "2.0F"
     Took(record, 4, start.pos, kSpeciesCategory);
-    const std::size_t pos = ReadSpeciesAndSpecifics(text, start.pos, record);
+    const std::size_t pos = ReadSpeciesAndSpecifics(text, start.pos, start.family, record);
     ReadTags(text, pos, record);
     steps = Tile(text, taken);
     profile = std::move(record.fields);
