@@ -1,13 +1,14 @@
 #!/bin/sh
 # Times brindlex-code beside awk on the same realistic code lines, in one run:
 #
-#   sh bench/cli_throughput.sh [BUILD_DIR] [LINES] [LONG_LINE_BYTES]
+#   sh bench/cli_throughput.sh [BUILD_DIR] [LINES] [LONG_LINE_BYTES] [ROUNDS]
 #
 # BUILD_DIR (default "build") is a Release build with the benchmarks. The
 # script makes LINES (default 1000000) lines with bench/make_code_lines,
 # runs `awk '{print}'`, `brindlex-code normalize` and `brindlex-code decode`
-# on them five times each (output to /dev/null), and prints the best wall
-# time, the CPU time of that run, the peak memory and the ratios
+# on them in turn, ROUNDS (default 5) times (output to /dev/null; on a shared
+# machine whose load changes, more rounds give steadier ratios), and prints
+# the best wall time, the CPU time of that run, the peak memory and the ratios
 # normalize/awk and decode/normalize. Then it runs normalize and decode on
 # one line whose name is LONG_LINE_BYTES (default 200000000) long and prints
 # their peak memory beside three times the line plus 8 MB. Where perf works,
@@ -18,6 +19,7 @@ set -eu
 build=${1:-build}
 count=${2:-1000000}
 long=${3:-200000000}
+rounds=${4:-5}
 tool=$build/cli/brindlex-code
 make=$build/bench/make_code_lines
 for program in "$tool" "$make"; do
@@ -56,13 +58,13 @@ run() {
     peak=$(awk '{ print $3 }' "$tmp/time")
 }
 
-# The three commands take turns, five rounds, so that a change in the
+# The three commands take turns, `rounds` times, so that a change in the
 # machine's load falls on all of them; each keeps its fastest run.
 names="awk normalize decode"
 for name in $names; do
     eval "best_$name="
 done
-for _ in 1 2 3 4 5; do
+for _ in $(seq "$rounds"); do
     for name in $names; do
         case $name in
         awk) run "$tmp/lines" awk '{print}' ;;
