@@ -351,10 +351,10 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
     }
 }
 
-// The fields that the tokens V..S set: all but those of the head and the kink switch.
+// The fields that the tokens V..S and the kink switch set: all but those of the head.
 constexpr bool IsTagField(std::string_view name) {
     return name != "speciesFamily" && name != "speciesIndex" && name != "specificsFlags" &&
-           name != "anthroLevel" && name != "includeKinks";
+           name != "anthroLevel";
 }
 
 constexpr std::size_t kTagFieldCount = [] {
@@ -406,11 +406,16 @@ BRINDLEX_INLINE bool FastToken(const char* text, const std::uint16_t* blanks, An
     }
 }
 
+// The kink switch, which is stored with the fields of the tokens, in one go with those that
+// share its word.
+constexpr const CategoryInfo& kKinkRow = kCategoryTable[kTokenOrder[kMainTokens]];
+
 template <std::size_t... I>
-BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, PROFILE& r,
-                                    std::index_sequence<I...>) {
+BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, bool kinks,
+                                    PROFILE& r, std::index_sequence<I...>) {
     Answers a;  // filled by the tokens before it is read
     const bool read = (static_cast<unsigned>(FastToken<I>(text, blanks, a)) & ...) != 0;
+    a[IndexOf(kKinkRow.field)] = kinks;
     StoreAnswers(a, r, std::make_index_sequence<kTagFieldCount>());
     return read;
 }
@@ -421,16 +426,15 @@ bool FastTags(const char* text, const Blanks& blanks, std::size_t count, PROFILE
     if (count < kMainTokens || blanks[0] != 0) {
         return false;
     }
-    bool read = FastMainTokens(text, blanks.data(), r, std::make_index_sequence<kMainTokens>());
+    bool read = FastMainTokens(text, blanks.data(), count != kMainTokens, r,
+                               std::make_index_sequence<kMainTokens>());
     if (count == kMainTokens) {
         return read;
     }
     // The kink tag, then each kink after two blanks: its code and one or two marks.
-    constexpr const CategoryInfo& kinkRow = kCategoryTable[kTokenOrder[kMainTokens]];
     const std::size_t kinkTag = blanks[kMainTokens] + 1;
-    read &= (text[kinkTag] == kinkRow.tag) & (blanks[kMainTokens + 1] == kinkTag + 1) &
+    read &= (text[kinkTag] == kKinkRow.tag) & (blanks[kMainTokens + 1] == kinkTag + 1) &
             ((count - kMainTokens - 1) % 2 == 0);
-    kinkRow.field->set(r, 1);
     constexpr const WordTable<6>& marksOf = kKinkMarkTable;
     unsigned unread = 0;  // not 0 once a kink is not what the writer writes
     for (std::size_t i = kMainTokens + 1; i + 1 < count; i += 2) {
