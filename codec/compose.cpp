@@ -117,7 +117,11 @@ bool WriteHead(Writer& w, PROFILE& p) {
     const char letter = writing::kSpeciesLetters[family][p.speciesIndex];
     const bool lettered = letter != '\0';
     w.PutIf(lettered ? letter : '*', writing::kFamilyHasSpecies[family]);
-    p.speciesIndex = lettered ? p.speciesIndex : 0u;
+    // Stored only when it changes: a store into the word that the writer reads next, just
+    // after the reader wrote that word whole, would hold the read up until both are written.
+    if (!lettered && p.speciesIndex != 0) {
+        p.speciesIndex = 0;
+    }
     return !lettered && family != 0;
 }
 
