@@ -101,6 +101,8 @@ inline std::size_t FindBlanks(const char* text, std::size_t size, Blanks& blanks
 struct Section {
     alignas(64) std::array<char, kFastMax + 64> text;
     Blanks blanks;
+    // CopySectionWide only: the low bytes of the first 64 positions, stored at once.
+    alignas(64) std::array<std::uint8_t, 64> places;
 };
 
 // Copies the `size` (< kFastMax) bytes at `source` into `section` and finds their blanks.
@@ -136,6 +138,7 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi2,popcnt"))) inline std::size_
     std::uint16_t* const blanks = section.blanks.data();
     std::size_t count = 0;
     __mmask64 nul = 0;
+    __m512i first = _mm512_setzero_si512();  // the low bytes of the first 64 positions
     std::size_t block = 0;
     for (; block < size; block += 64) {
         const std::size_t left = size - block;
@@ -149,6 +152,11 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi2,popcnt"))) inline std::size_
         _mm512_storeu_si512(
             blanks + count,
             _mm512_add_epi16(_mm512_cvtepu8_epi16(_mm512_castsi512_si256(packed)), base));
+        if (count < 64) {
+            first = _mm512_mask_expand_epi8(
+                first, ~((__mmask64{1} << count) - 1),
+                _mm512_add_epi8(packed, _mm512_set1_epi8(static_cast<char>(block))));
+        }
         const auto found = static_cast<std::size_t>(_mm_popcnt_u64(mask));
         if (found > 32) {
             _mm512_storeu_si512(
@@ -158,6 +166,7 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi2,popcnt"))) inline std::size_
         count += found;
     }
     _mm512_store_si512(section.text.data() + block, filler);
+    _mm512_store_si512(section.places.data(), first);
     if (nul != 0) {
         return 0;
     }
@@ -175,7 +184,8 @@ using SectionCopier = std::size_t (*)(const char*, std::size_t, Section&);
 inline SectionCopier ChooseSectionCopier() {
 #if defined(BRINDLEX_WIDE_BLANKS)
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi2")) {
+    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi") &&
+        __builtin_cpu_supports("avx512vbmi2")) {
         return CopySectionWide;
     }
 #endif

@@ -621,6 +621,9 @@ TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
         {" V+++", " V+#", "artLevel", 0},               // "#" after a mark
         {" V+++", " V+++\0"sv, "artLevel", 7},          // a NUL byte after the marks
         {" V+++", " \xA9\xFF\xFF\xFF", "artLevel", 0},  // bytes that look up like no marks
+        {" V+++", " V+++-", "artLevel", 6},             // a mark past the fourth byte
+        {" V+++", " Vk", "artLevel", 4},                // "k" ends in the bits of "+"
+        {" M#", " Mc", "consLevel", 4},                 // "c" ends in the bits of "#"
         {" M#", " M #", "consLevel", 0},                // a blank before the marks
         {" M#", " M# +", "consLevel", 0},               // a mark left over
         {" H#", "  H+", "hugsLevel", 5},                // two blanks before the tag
