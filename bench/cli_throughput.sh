@@ -97,7 +97,7 @@ if command -v perf >/dev/null 2>&1 && perf stat -o /dev/null true >/dev/null 2>&
         perf report -q -i "$tmp/perf.data" --stdio --sort symbol 2>/dev/null |
             awk -v c="$command" '
                 { share = $1; sub(/%/, "", share) }
-                /brindlex::(ParseCode|ReadWrittenTags)|namespace\)::(Read(Family|Species|Tags|Token|Kinks)|Fast)/ {
+                /brindlex::(ParseCode|ReadWrittenTags|reading::CopySection)|namespace\)::(Read(Family|Species|Tags|Token|LevelTokens|Kinks)|Fast)/ {
                     parse += share
                 }
                 /brindlex::ComposeCode|namespace\)::Write[A-Z]/ { compose += share }
