@@ -10,11 +10,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define BRINDLEX_WIDE_BLANKS 1
-#endif
-
+#include "codec/wide.h"
 #include "profile/categories.h"
 
 namespace brindlex::reading {
@@ -113,19 +109,15 @@ inline std::size_t CopySection(const char* source, std::size_t size, Section& se
     return FindBlanks(section.text.data(), size, section.blanks);
 }
 
-#if defined(BRINDLEX_WIDE_BLANKS)
-#if defined(__GNUC__) && !defined(__clang__)
-// GCC 12's own casts between vector widths start from an uninitialised vector and warn.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
+#if defined(BRINDLEX_WIDE)
+BRINDLEX_WIDE_BEGIN
 // The same for processors with AVX-512 VBMI2, in one pass over blocks of 64 bytes: the bytes
 // past the section are neither read nor faulted on but come out as kFiller, and the places of
 // a block's blanks are packed at once instead of looked up eight at a time. Each block is
 // stored as it was read, so that the readers' later loads from the copy are served from
 // those stores.
-__attribute__((target("avx512f,avx512bw,avx512vbmi2,popcnt"))) inline std::size_t CopySectionWide(
-    const char* source, std::size_t size, Section& section) {
+BRINDLEX_WIDE_TARGET inline std::size_t CopySectionWide(const char* source, std::size_t size,
+                                                        Section& section) {
     alignas(64) static constexpr std::array<std::uint8_t, 64> kPlaces = [] {
         std::array<std::uint8_t, 64> places{};
         for (unsigned i = 0; i < places.size(); ++i) {
@@ -173,19 +165,15 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi2,popcnt"))) inline std::size_
     blanks[count] = static_cast<std::uint16_t>(size);
     return count;
 }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+BRINDLEX_WIDE_END
 #endif
 
 using SectionCopier = std::size_t (*)(const char*, std::size_t, Section&);
 
 // The fastest section copier this processor runs.
 inline SectionCopier ChooseSectionCopier() {
-#if defined(BRINDLEX_WIDE_BLANKS)
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi") &&
-        __builtin_cpu_supports("avx512vbmi2")) {
+#if defined(BRINDLEX_WIDE)
+    if (HasWidePaths()) {
         return CopySectionWide;
     }
 #endif

@@ -426,7 +426,7 @@ constexpr std::size_t kLevelSlot = [] {
 constexpr std::size_t kLevelTokensEnd = kLevelTokens.back() + 1u;
 constexpr unsigned kWideReach = 128 - 4;
 
-#if defined(BRINDLEX_WIDE_BLANKS)
+#if defined(BRINDLEX_WIDE)
 // The marks' classes: 0 for no mark, then 1, 2 and 3 for the marks in the order the level
 // marks first use them; kBadMark for any other byte below 64.
 constexpr std::uint8_t kBadMark = 0x40;
@@ -505,17 +505,12 @@ constexpr WideLevelTables kWideLevelTables = [] {
     return t;
 }();
 
-#if defined(__GNUC__) && !defined(__clang__)
-// GCC 12's own AVX-512 intrinsics start from an uninitialised vector and warn.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#endif
+BRINDLEX_WIDE_BEGIN
 // Reads the plain level tokens of the section `text`, whose first blanks lie at `places`
 // and whose tokens up to the last of them lie before byte kWideReach, into `levels` by their
 // place among them; returns whether each is what the writer writes.
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) bool ReadLevelTokensWide(
-    const char* text, const std::uint8_t* places, std::uint8_t* levels) {
+BRINDLEX_WIDE_TARGET bool ReadLevelTokensWide(const char* text, const std::uint8_t* places,
+                                              std::uint8_t* levels) {
     const WideLevelTables& t = kWideLevelTables;
     const __m512i low = _mm512_load_si512(text);
     const __m512i high = _mm512_load_si512(text + 64);
@@ -542,9 +537,7 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) bool ReadLevelTokensWide(
     _mm_storeu_si128(reinterpret_cast<__m128i*>(levels), _mm512_cvtepi32_epi8(found));
     return tagged == t.first && (tooLong | badBytes | noLevel) == 0;
 }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+BRINDLEX_WIDE_END
 #endif
 
 // With kWide, the plain level tokens have been read into `levels` by ReadLevelTokensWide.
@@ -601,7 +594,7 @@ bool FastTags(const char* text, const Blanks& blanks, const std::uint8_t* places
     constexpr auto kTokens = std::make_index_sequence<kMainTokens>();
     const bool kinks = count != kMainTokens;
     bool read;
-#if defined(BRINDLEX_WIDE_BLANKS)
+#if defined(BRINDLEX_WIDE)
     if (places != nullptr && blanks[kLevelTokensEnd] < kWideReach) {
         std::array<std::uint8_t, 16> levels;  // filled before it is read
         const bool levelsRead = ReadLevelTokensWide(text, places, levels.data());
@@ -656,7 +649,7 @@ bool ReadWrittenTags(std::string_view text, std::size_t pos, PROFILE& r) {
     static const SectionCopier copy = ChooseSectionCopier();
     Section section;  // filled before it is read
     const std::size_t count = copy(text.data() + pos, text.size() - pos, section);
-#if defined(BRINDLEX_WIDE_BLANKS)
+#if defined(BRINDLEX_WIDE)
     const std::uint8_t* const places = copy == CopySectionWide ? section.places.data() : nullptr;
 #else
     const std::uint8_t* const places = nullptr;

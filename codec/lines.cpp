@@ -6,10 +6,8 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define BRINDLEX_WIDE_STOPS 1
-#endif
+
+#include "codec/wide.h"
 
 namespace brindlex {
 
@@ -43,17 +41,11 @@ const char* FindStop(const char* from, const char* last) {
     return from;
 }
 
-#if defined(BRINDLEX_WIDE_STOPS)
-#if defined(__GNUC__) && !defined(__clang__)
-// GCC 12's own AVX-512 intrinsics start from an uninitialised vector and warn.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#endif
+#if defined(BRINDLEX_WIDE)
+BRINDLEX_WIDE_BEGIN
 // The same for processors with AVX-512, 64 bytes at a time; the bytes past `last` are
 // neither read nor faulted on.
-__attribute__((target("avx512f,avx512bw,bmi"))) const char* FindStopWide(const char* from,
-                                                                         const char* last) {
+BRINDLEX_WIDE_TARGET const char* FindStopWide(const char* from, const char* last) {
     for (; from < last; from += 64) {
         const auto left = static_cast<std::size_t>(last - from);
         const __mmask64 inside = left >= 64 ? ~__mmask64{0} : (__mmask64{1} << left) - 1;
@@ -68,18 +60,15 @@ __attribute__((target("avx512f,avx512bw,bmi"))) const char* FindStopWide(const c
     }
     return last;
 }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+BRINDLEX_WIDE_END
 #endif
 
 using StopFinder = const char* (*)(const char*, const char*);
 
 // The fastest stop finder this processor runs.
 StopFinder ChooseStopFinder() {
-#if defined(BRINDLEX_WIDE_STOPS)
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("bmi")) {
+#if defined(BRINDLEX_WIDE)
+    if (HasWidePaths()) {
         return FindStopWide;
     }
 #endif
