@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "codec/wording.h"
 #include "profile/profile.h"
 
 namespace brindlex {
@@ -21,9 +22,9 @@ void ComposeCodeInto(PROFILE& profile, std::string& out);
 // family code rejects a line; then `profile` is left untouched.
 bool ParseCode(std::string_view text, PROFILE& profile);
 
-// Why ParseCode rejects `text` ("does not begin with 2.0F", ...), or an
+// Why ParseCode rejects `text` ("does not begin with 2.0F", ...), in `wording`, or an
 // empty string when it accepts it.
-std::string RejectionReason(std::string_view text);
+std::string RejectionReason(std::string_view text, const Wording& wording = EnglishWording());
 
 // Readers shared by several tokens. Each starts at `pos`, moves it past what
 // it takes and returns the value read; none reads past the end of `text`.

@@ -5,13 +5,12 @@
 #include <map>
 
 #include "codec/codec.h"
+#include "codec/wording.h"
 #include "profile/categories.h"
 
 namespace brindlex {
 
 namespace {
-
-constexpr std::string_view kNoAnswer = "no answer";
 
 // A piece of the normal form, by position.
 struct Piece {
@@ -93,13 +92,17 @@ private:
 };
 
 // The lines of a help text by their number; an unnumbered line continues the line before it.
+// Lines end with "\r\n" in the tables and may end with "\n" in a translation.
 std::map<unsigned, std::string> HelpLines(std::string_view text) {
     std::map<unsigned, std::string> lines;
     unsigned last = 0;
     while (!text.empty()) {
-        const std::size_t end = std::min(text.find("\r\n"), text.size());
+        const std::size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 2, text.size()));
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
         if (line.size() > 4 && line[0] >= '0' && line[0] <= '9' && line.substr(1, 3) == " - ") {
             last = static_cast<unsigned>(line[0] - '0');
             lines[last] = std::string(line.substr(4));
@@ -114,55 +117,60 @@ std::map<unsigned, std::string> HelpLines(std::string_view text) {
 }
 
 // A level in words: its help-text line, or its place between the lines the text has.
-std::string LevelInWords(const CategoryInfo& row, unsigned level) {
+std::string LevelInWords(const Wording& w, const CategoryInfo& row, unsigned level) {
     if (level == 0) {
-        return std::string(kNoAnswer);
+        return Phrase(w, Explaining::kNoAnswer);
     }
-    const auto lines = HelpLines(row.help);
+    const auto lines = HelpLines(w.text(text_context::kHelpTexts, row.help));
     const unsigned number = level - 1;
     if (const auto it = lines.find(number); it != lines.end()) {
         return it->second;
     }
-    std::string words = "step " + std::to_string(level) + " of 7";
+    const std::string step = std::to_string(level);
     const auto above = lines.upper_bound(number);
-    if (above != lines.begin()) {
-        words += ", above \"" + std::prev(above)->second + "\"";
+    const bool lineBelow = above != lines.begin();
+    const bool lineAbove = above != lines.end();
+    if (lineBelow && lineAbove) {
+        return FillIn(Phrase(w, Explaining::kStepBetween),
+                      {step, std::prev(above)->second, above->second});
     }
-    if (above != lines.end()) {
-        words += words.back() == '"' ? " and below \"" : ", below \"";
-        words += above->second + "\"";
+    if (lineBelow) {
+        return FillIn(Phrase(w, Explaining::kStepAbove), {step, std::prev(above)->second});
     }
-    return words;
+    if (lineAbove) {
+        return FillIn(Phrase(w, Explaining::kStepBelow), {step, above->second});
+    }
+    return FillIn(Phrase(w, Explaining::kStep), {step});
 }
 
-std::string NamesOfBits(const Choice* choices, unsigned count, unsigned flags) {
+std::string NamesOfBits(const Wording& w, const CategoryInfo& row, unsigned flags) {
     std::string names;
-    for (unsigned i = 0; i < count; ++i) {
+    for (unsigned i = 0; i < row.choiceCount; ++i) {
         if (((flags >> i) & 1u) != 0) {
-            names += (names.empty() ? "" : ", ") + std::string(choices[i].name);
+            names += (names.empty() ? "" : ", ") + w.text(row.choiceContext, row.choices[i].name);
         }
     }
     return names;
 }
 
-std::string AttractionInWords(unsigned nibble) {
-    const auto half = [](unsigned value, const char* who) {
-        const std::string name =
-            value == 0 ? std::string("unspecified") : std::string(kAttractionNames[value - 1]);
-        return who + std::string(": ") + name;
+std::string AttractionInWords(const Wording& w, unsigned nibble) {
+    const auto half = [&w](unsigned value) {
+        return value == 0 ? Phrase(w, Explaining::kUnspecified)
+                          : w.text(text_context::kAnswers, kAttractionNames[value - 1]);
     };
-    return half(AttractionGuys(nibble), "guys") + ", " + half(AttractionGirls(nibble), "girls");
+    return FillIn(Phrase(w, Explaining::kAttraction),
+                  {half(AttractionGuys(nibble)), half(AttractionGirls(nibble))});
 }
 
-std::string YesNo(unsigned flag) {
-    return flag ? "yes" : "no";
+std::string YesNo(const Wording& w, unsigned flag) {
+    return Phrase(w, flag ? Explaining::kYes : Explaining::kNo);
 }
 
 class Explainer {
 public:
     Explainer(const PROFILE& p, const CodeTokens& tokens, std::string_view bracketedName, bool all,
-              std::vector<ExplainedAnswer>& list)
-        : m_p(p), m_tokens(tokens), m_name(bracketedName), m_all(all), m_list(list) {}
+              const Wording& wording, std::vector<ExplainedAnswer>& list)
+        : m_p(p), m_tokens(tokens), m_name(bracketedName), m_all(all), m_w(wording), m_list(list) {}
 
     void run() {
         for (int c = 0; c < kFirstKinkCategory; ++c) {
@@ -178,8 +186,8 @@ private:
             return;
         }
         m_list.push_back({category, std::string(caption),
-                          answer.empty() ? std::string(kNoAnswer) : std::move(answer), code.at,
-                          code.size, answered});
+                          answer.empty() ? Phrase(m_w, Explaining::kNoAnswer) : std::move(answer),
+                          code.at, code.size, answered});
     }
 
     // The second answer of a row, told by its token's piece.
@@ -201,36 +209,36 @@ private:
                 return;
             case PageKind::kTraitBoxes:
                 add(c, value != 0, row.name, traits(), m_tokens.traits());
-                extra(c, row, std::string(kCharacterGenders[row.extra->get(m_p)]),
+                extra(c, row, gender(kCharacterGenders[row.extra->get(m_p)]),
                       genderPiece(row.extra));
                 return;
             case PageKind::kAge:
                 age(c, row);
-                extra(c, row, std::string(kOwnGenders[row.extra->get(m_p)]),
-                      genderPiece(row.extra));
+                extra(c, row, gender(kOwnGenders[row.extra->get(m_p)]), genderPiece(row.extra));
                 return;
             case PageKind::kWork:
                 work(c, row);
                 return;
             case PageKind::kKinkSwitch:
-                add(c, value != 0, row.name, YesNo(value), m_tokens.section(row.tag));
+                add(c, value != 0, row.name, YesNo(m_w, value), m_tokens.section(row.tag));
                 return;
             default:
                 break;
         }
         const Piece code = row.token == TokenKind::kAnthroDigit ? m_tokens.anthroDigit()
                                                                 : m_tokens.beforeSlash(row.tag);
-        add(c, value != 0, row.caption, LevelInWords(row, value), code);
+        add(c, value != 0, row.caption, LevelInWords(m_w, row, value), code);
         switch (row.token) {
             case TokenKind::kFlaggedLevel:
-                extra(c, row, YesNo(row.extra->get(m_p)), m_tokens.section(row.tag));
+                extra(c, row, YesNo(m_w, row.extra->get(m_p)), m_tokens.section(row.tag));
                 break;
             case TokenKind::kChoices:
-                extra(c, row, NamesOfBits(row.choices, row.choiceCount, row.extra->get(m_p)),
+                extra(c, row, NamesOfBits(m_w, row, row.extra->get(m_p)),
                       m_tokens.section(row.tag));
                 break;
             case TokenKind::kGendered:
-                extra(c, row, AttractionInWords(row.extra->get(m_p)), m_tokens.fromSlash(row.tag));
+                extra(c, row, AttractionInWords(m_w, row.extra->get(m_p)),
+                      m_tokens.fromSlash(row.tag));
                 break;
             default:
                 break;
@@ -240,9 +248,9 @@ private:
     void species(int c, const CategoryInfo& row) {
         const SpeciesFamily& family =
             kFamilies[std::min<unsigned>(m_p.speciesFamily, kFamilyOther)];
-        std::string answer(family.name);
+        std::string answer = m_w.text(text_context::kFamilies, family.name);
         if (m_p.speciesIndex != 0) {
-            answer += ", " + std::string(family.species[m_p.speciesIndex - 1]);
+            answer += ", " + m_w.text(text_context::kSpecies, family.species[m_p.speciesIndex - 1]);
         } else if (m_name.size() > 2) {
             const std::string_view name = m_name.substr(1, m_name.size() - 2);
             answer.reserve(answer.size() + 2 + name.size());
@@ -256,7 +264,7 @@ private:
         std::string names;
         for (const Trait& t : kTraits) {
             if (((m_p.specificsFlags >> t.bit) & 1u) != 0) {
-                names += (names.empty() ? "" : ", ") + std::string(t.name);
+                names += (names.empty() ? "" : ", ") + m_w.text(text_context::kTraits, t.name);
             }
         }
         return names;
@@ -266,24 +274,22 @@ private:
         const unsigned age = row.field->get(m_p);
         std::string answer;
         if (age > kMaxExactAge) {
-            answer = LevelInWords(row, age - kMaxExactAge);
+            answer = LevelInWords(m_w, row, age - kMaxExactAge);
         } else if (age != 0) {
-            answer = std::to_string(age) + " years";
+            answer = FillIn(Phrase(m_w, Explaining::kYears), {std::to_string(age)});
         }
         add(c, age != 0, row.name, std::move(answer), m_tokens.section(row.tag));
     }
 
     void work(int c, const CategoryInfo& row) {
         const unsigned type = row.field->get(m_p);
-        add(c, type != 0, row.name, std::string(kWorkTypes[type].name),
-            m_tokens.beforeSlash(row.tag));
+        add(c, type != 0, row.name, workName(type), m_tokens.beforeSlash(row.tag));
         std::string fields;
         const unsigned trained = row.extra->get(m_p);
         for (int field = 0; field < kTrainedFieldCount; ++field) {
             if (((trained >> field) & 1u) != 0) {
                 const int work = kTrainedFieldRows[static_cast<std::size_t>(field)];
-                fields += (fields.empty() ? "" : ", ") +
-                          std::string(kWorkTypes[static_cast<std::size_t>(work)].name);
+                fields += (fields.empty() ? "" : ", ") + workName(static_cast<unsigned>(work));
             }
         }
         extra(c, row, std::move(fields), m_tokens.fromSlash(row.tag));
@@ -296,23 +302,33 @@ private:
         for (int k = 0; k < kKinkCount; ++k) {
             const Kink& kink = kKinks[static_cast<std::size_t>(k)];
             const unsigned cell = m_p.kink(k);
-            std::string answer = "role play " + std::string(kKinkAnswerNames[KinkRolePlay(cell)]) +
-                                 ", real life " + std::string(kKinkAnswerNames[KinkRealLife(cell)]);
+            std::string answer =
+                FillIn(Phrase(m_w, Explaining::kKinkAnswers),
+                       {m_w.text(text_context::kAnswers, kKinkAnswerNames[KinkRolePlay(cell)]),
+                        m_w.text(text_context::kAnswers, kKinkAnswerNames[KinkRealLife(cell)])});
             add(kFirstKinkCategory + k, cell != 0, kink.name, std::move(answer),
                 m_tokens.kink(kink.code));
         }
+    }
+
+    std::string gender(std::string_view name) const {
+        return m_w.text(text_context::kGenders, name);
+    }
+    std::string workName(unsigned type) const {
+        return m_w.text(text_context::kWork, kWorkTypes[type].name);
     }
 
     const PROFILE& m_p;
     const CodeTokens& m_tokens;
     std::string_view m_name;
     bool m_all;
+    const Wording& m_w;
     std::vector<ExplainedAnswer>& m_list;
 };
 
 }  // namespace
 
-Explanation ExplainProfile(PROFILE profile, bool all) {
+Explanation ExplainProfile(PROFILE profile, bool all, const Wording& wording) {
     Explanation result;
     result.line = ComposeCode(profile);
     profile = PROFILE();  // a long name is held by the line from here on
@@ -324,7 +340,7 @@ Explanation ExplainProfile(PROFILE profile, bool all) {
     nameless.append(result.line, name.at + name.size, std::string::npos);
     ParseCode(nameless, profile);
     Explainer(profile, tokens, std::string_view(result.line).substr(name.at, name.size), all,
-              result.answers)
+              wording, result.answers)
         .run();
     return result;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codec/wording.h"
 #include "profile/profile.h"
 
 namespace brindlex {
@@ -32,7 +33,8 @@ struct Explanation {
 // The answers of `profile` in the order of the window's tabs and categories. They are the
 // answers that its code line carries: what the line leaves out is not told. Unanswered
 // categories are listed too when `all` is set. The record is taken by value, so that a
-// caller may hand over a long custom name instead of copying it.
-Explanation ExplainProfile(PROFILE profile, bool all);
+// caller may hand over a long custom name instead of copying it. The answers are told in
+// `wording`; the captions stay the English names of the categories, which identify them.
+Explanation ExplainProfile(PROFILE profile, bool all, const Wording& wording = EnglishWording());
 
 }  // namespace brindlex

@@ -474,22 +474,24 @@ bool ReadSteps(std::string_view text, PROFILE& profile, std::vector<ReadStep>& s
 
 }  // namespace trace_detail
 
-std::string RejectionReason(std::string_view text) {
+std::string RejectionReason(std::string_view text, const Wording& wording) {
     const Family start = ReadFamily(text);
     switch (start.start) {
         case Start::kAccepted:
             return {};
         case Start::kNoHeader:
-            return "does not begin with 2.0F";
+            return Phrase(wording, Refusing::kNoHeader);
         case Start::kUnknownFamily:
             break;
     }
     const auto c = static_cast<unsigned char>(text[start.pos]);
     if (c > ' ' && c < 127) {
-        return std::string("unknown family code '") + static_cast<char>(c) + "'";
+        const char code[] = {static_cast<char>(c), '\0'};
+        return FillIn(Phrase(wording, Refusing::kUnknownFamily), {code});
     }
     static constexpr char kHex[] = "0123456789ABCDEF";
-    return std::string("unknown family code (byte 0x") + kHex[c >> 4] + kHex[c & 15u] + ")";
+    const char hex[] = {kHex[c >> 4], kHex[c & 15u], '\0'};
+    return FillIn(Phrase(wording, Refusing::kUnknownFamilyByte), {hex});
 }
 
 }  // namespace brindlex

@@ -144,26 +144,36 @@ std::string_view KindName(ReadStep::Kind kind) {
     return "skipped";
 }
 
-std::string DescribeRepair(std::string_view text, std::string_view normal, const ReadStep& step) {
-    std::string out = "byte " + std::to_string(step.at + 1);
-    if (step.category >= 0) {
-        out += ", ";
-        out += AnswerName(step.category);
+std::string DescribeRepair(std::string_view text, std::string_view normal, const ReadStep& step,
+                           const Wording& wording) {
+    const std::string byte = std::to_string(step.at + 1);
+    const std::string place = step.category < 0
+                                  ? FillIn(Phrase(wording, Repairing::kAtByte), {byte})
+                                  : FillIn(Phrase(wording, Repairing::kAtByteOfAnswer),
+                                           {byte, wording.text(step.category >= kFirstKinkCategory
+                                                                   ? text_context::kKinks
+                                                                   : text_context::kCategories,
+                                                               AnswerName(step.category))});
+    const std::string_view piece = text.substr(step.at, step.size);
+    std::string what;
+    switch (step.kind) {
+        case ReadStep::kRead:
+            what = FillIn(Phrase(wording, Repairing::kRead), {piece});
+            break;
+        case ReadStep::kRewritten:
+            what = step.codeSize == 0
+                       ? FillIn(Phrase(wording, Repairing::kRewrittenAsNothing), {piece})
+                       : FillIn(Phrase(wording, Repairing::kRewritten),
+                                {piece, normal.substr(step.codeAt, step.codeSize)});
+            break;
+        case ReadStep::kOverridden:
+            what = FillIn(Phrase(wording, Repairing::kOverridden), {piece});
+            break;
+        case ReadStep::kSkipped:
+            what = FillIn(Phrase(wording, Repairing::kSkipped), {piece});
+            break;
     }
-    out += ": \"";
-    out += text.substr(step.at, step.size);
-    out += "\" ";
-    out += KindName(step.kind);
-    if (step.kind == ReadStep::kOverridden) {
-        out += " by a later token";
-    } else if (step.kind == ReadStep::kRewritten && step.codeSize == 0) {
-        out += " as nothing";
-    } else if (step.kind == ReadStep::kRewritten) {
-        out += " as \"";
-        out += normal.substr(step.codeAt, step.codeSize);
-        out += '"';
-    }
-    return out;
+    return FillIn(Phrase(wording, Repairing::kPlace), {place, what});
 }
 
 std::string_view AnswerName(int category) {

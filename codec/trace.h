@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codec/wording.h"
 #include "profile/profile.h"
 
 namespace brindlex {
@@ -49,7 +50,8 @@ std::string_view KindName(ReadStep::Kind kind);
 
 // A repair of `text` in words, at its byte position (the first byte is 1), e.g.
 // byte 7, Anthro Level: "9" rewritten as "7". `normal` is the normal form of the answers read.
-std::string DescribeRepair(std::string_view text, std::string_view normal, const ReadStep& step);
+std::string DescribeRepair(std::string_view text, std::string_view normal, const ReadStep& step,
+                           const Wording& wording = EnglishWording());
 
 // The name the explainer gives the first answer of a category ("Species", "Traits", "Art",
 // "Age", a kink's name); empty for -1.

@@ -9,6 +9,7 @@
 
 #include "profile/helptexts.h"
 #include "profile/profile.h"
+#include "profile/textcontexts.h"
 #include "profile/vocabulary.h"
 
 namespace brindlex {
@@ -101,6 +102,7 @@ struct CategoryInfo {
     unsigned flagMinLevel;
     const Choice* choices;
     unsigned choiceCount;
+    std::string_view choiceContext;  // the translation context of the choices' names
     bool omitAllChoices;
     std::string_view help;  // the description beside the answers; empty for none
 };
@@ -163,12 +165,14 @@ constexpr CategoryInfo Flagged(CategoryInfo row, std::string_view name, std::str
 
 template <std::size_t N>
 constexpr CategoryInfo WithChoices(CategoryInfo row, std::string_view name, std::string_view field,
-                                   const std::array<Choice, N>& choices, unsigned minLevel,
+                                   const std::array<Choice, N>& choices,
+                                   std::string_view choiceContext, unsigned minLevel,
                                    bool omitAll) {
     row = WithExtra(row, name, field);
     row.token = TokenKind::kChoices;
     row.choices = choices.data();
     row.choiceCount = N;
+    row.choiceContext = choiceContext;
     row.flagMinLevel = minLevel;
     row.omitAllChoices = omitAll;
     return row;
@@ -237,11 +241,11 @@ constexpr std::array<CategoryInfo, kLevelCategoryCount + 1> MakeTable() {
         Level("Living", 1, L::kDigits, T::kLevel, 'B', "livingLevel"),
         Level("Pets", 1, L::kWords, T::kLevel, 'A', "petsLevel"),
         WithChoices(Level("Gaming", 1, L::kWords, T::kLevel, 'G', "gamingLevel"), "Games",
-                    "gamingFlags", kGames, 2, false),
+                    "gamingFlags", kGames, text_context::kGames, 2, false),
         Flagged(Level("Interwebs", 1, L::kWords, T::kLevel, 'N', "interwebsLevel"), "Furry site",
                 "furrySite", "fi", 7),
         WithChoices(Level("Compy", 1, L::kWords, T::kLevel, 'C', "compyLevel"), "Operating systems",
-                    "compyFlags", kOperatingSystems, 4, true),
+                    "compyFlags", kOperatingSystems, text_context::kSystems, 4, true),
         Level("Anime", 1, L::kWords, T::kLevel, 'J', "animeLevel"),
         Preference("Sex", 1, 'S', "sexLevel", "Sex preference", "sexPreference", "ownGender",
                    kOwnGenderLetters),
