@@ -32,6 +32,17 @@ const Wording& EnglishWording() {
     return english;
 }
 
+std::string ShownText(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(pattern.size() + 16);

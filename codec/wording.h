@@ -24,6 +24,9 @@ public:
 // The core's own texts, unchanged.
 const Wording& EnglishWording();
 
+// A core text as programs show it and translations know it: "\r\n" becomes "\n".
+std::string ShownText(std::string_view text);
+
 // `pattern` with "%1" .. "%9" replaced by the arguments, in one pass: an argument that
 // holds "%1" is not replaced again. A "%" followed by anything else stays.
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> args);

@@ -119,11 +119,12 @@ void InstallControlFactory() {
 
 // The answer the slider of a category stores, "<name> level".
 QString SliderName(const CategoryInfo& row) {
-    QString name = DisplayText(row.name);
-    if (!name.endsWith(QStringLiteral(" level"), Qt::CaseInsensitive)) {
-        name += QStringLiteral(" level");
+    const QString name = CoreText(text_context::kCategories, row.name);
+    if (QLatin1String(row.name.data(), static_cast<qsizetype>(row.name.size()))
+            .endsWith(QLatin1String(" level"), Qt::CaseInsensitive)) {
+        return name;
     }
-    return name;
+    return MAINFORM::tr("%1 level", "what the slider of a category asks").arg(name);
 }
 
 }  // namespace
@@ -147,24 +148,24 @@ ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent) {
 }
 
 void MAINFORM::NameControls() {
-    const QString groups = QStringLiteral("Category groups");
+    const QString groups = tr("Category groups");
     m_tabStrip->setAccessibleName(groups);
     tabBar()->setAccessibleName(groups);
-    m_menuBar->setAccessibleName(QStringLiteral("Menu"));
-    m_categoryList->setAccessibleName(QStringLiteral("Categories"));
-    m_description->setAccessibleName(QStringLiteral("Help"));
-    m_codeLine->setAccessibleName(QStringLiteral("Code line"));
+    m_menuBar->setAccessibleName(tr("Menu"));
+    m_categoryList->setAccessibleName(tr("Categories"));
+    m_description->setAccessibleName(tr("Help"));
+    m_codeLine->setAccessibleName(tr("Code line"));
     m_update->setAccessibleName(m_update->text());
-    m_ageField->setAccessibleName(QStringLiteral("Exact age"));
-    m_customName->setAccessibleName(QStringLiteral("Custom species name"));
+    m_ageField->setAccessibleName(tr("Exact age"));
+    m_customName->setAccessibleName(tr("Custom species name"));
     m_slider->setMarks(m_statics);
 }
 
 void MAINFORM::NamePageControls(int category) {
     const CategoryInfo& row = CategoryOf(category);
     const ListQuestions lists = ListQuestionsOf(row.page);
-    m_list38->setAccessibleName(DisplayText(lists.first));
-    m_list39->setAccessibleName(DisplayText(lists.second));
+    m_list38->setAccessibleName(CoreText(text_context::kListQuestions, lists.first));
+    m_list39->setAccessibleName(CoreText(text_context::kListQuestions, lists.second));
     m_slider->setAccessibleName(row.name.empty() ? QString() : SliderName(row));
     for (PoolCheckBox* box : m_boxes) {
         box->setAccessibleName(box->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));

@@ -16,9 +16,9 @@ PoolSet MAINFORM::BuildAgePage(int category) {
     const CategoryInfo& row = CategoryOf(category);
     ApplyLabelSet(row.labels);
     settingAgeText = true;
-    PlaceBox31("Specify Actual Age", 40, 50, 20);
-    ShowGenderList(m_profile.ownGender, "Unspecify", 100, 28);
-    PlaceDescription(185, 28, row.help);
+    PlaceBox31(tr("Specify Actual Age"), 40, 50, 20);
+    ShowGenderList(m_profile.ownGender, kOwnGenders[0], 100, 28);
+    PlaceHelp(185, 28, row.help);
     EnableLevelGroup();
 
     const unsigned age = m_profile.age;

@@ -10,12 +10,6 @@
 
 namespace brindlex {
 
-QString DisplayText(std::string_view text) {
-    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return result;
-}
-
 PoolCheckBox::PoolCheckBox(BoxSide side, QWidget* parent) : QCheckBox(parent), m_side(side) {}
 
 void PoolCheckBox::paintEvent(QPaintEvent*) {
@@ -95,6 +89,11 @@ void TabStrip::insertTab(int index, const QString& text) {
 void TabStrip::removeTab(int index) {
     const QSignalBlocker blocker(m_bar);
     m_bar->removeTab(index);
+    placeBar();
+}
+
+void TabStrip::setTabText(int index, const QString& text) {
+    m_bar->setTabText(index, text);
     placeBar();
 }
 

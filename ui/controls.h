@@ -8,13 +8,12 @@
 #include <QValidator>
 #include <QWidget>
 
+#include "ui/coretext.h"
+
 class QLineEdit;
 class QTabBar;
 
 namespace brindlex {
-
-// A text of the tables as the window shows it, with real line breaks for "\r\n".
-QString DisplayText(std::string_view text);
 
 // A check box whose label wraps onto as many lines as its rectangle holds, with the box
 // either left of the label or right of a right-aligned label. The whole rectangle takes
@@ -45,6 +44,7 @@ public:
     // Tab changes made here raise no tab signals.
     void insertTab(int index, const QString& text);
     void removeTab(int index);
+    void setTabText(int index, const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,4 @@
 // The kink pages: the role play and the real life answer of one kink.
-#include <string>
-
 #include <QComboBox>
 #include <QLabel>
 
@@ -12,17 +10,18 @@ namespace brindlex {
 
 PoolSet MAINFORM::BuildKinkPage(int category) {
     const int kink = category - kFirstKinkCategory;
-    m_statics[0]->setText(QStringLiteral("Role Play Kink:"));
-    m_statics[1]->setText(QStringLiteral("Real Life Kink:"));
-    const std::string description =
-        "Do you like to " + std::string(kKinkDescriptions[static_cast<std::size_t>(kink)]) + "?";
-    PlaceDescription(185, 28, description);
+    m_statics[0]->setText(tr("Role Play Kink:"));
+    m_statics[1]->setText(tr("Real Life Kink:"));
+    // The description completes the question.
+    PlaceDescription(185, 28,
+                     tr("Do you like to %1?")
+                         .arg(CoreText(text_context::kKinkDescriptions,
+                                       kKinkDescriptions[static_cast<std::size_t>(kink)])));
 
     const unsigned cell = m_profile.kink(kink);
-    SetUpList(m_list38, TableNames<kKinkAnswerNames>(), static_cast<int>(KinkRolePlay(cell)),
-              {100, 76, 180, 126});
-    SetUpList(m_list39, TableNames<kKinkAnswerNames>(), static_cast<int>(KinkRealLife(cell)),
-              {100, 102, 180, 152});
+    const QStringList answers = TableNames<kKinkAnswerNames>(text_context::kAnswers);
+    SetUpList(m_list38, answers, static_cast<int>(KinkRolePlay(cell)), {100, 76, 180, 126});
+    SetUpList(m_list39, answers, static_cast<int>(KinkRealLife(cell)), {100, 102, 180, 152});
     return kPoolUpperLabels | kPoolDescription | kPoolList38 | kPoolList39;
 }
 

@@ -1,7 +1,7 @@
 // The level pages: the slider with its labels and help text, the game boxes of Gaming, the
 // operating-system boxes of Compy and the flag box of the categories that ask one.
 #include <array>
-#include <string_view>
+#include <string>
 
 #include <QSlider>
 
@@ -16,20 +16,26 @@ namespace {
 // The question of box 31 on the page of each category whose token carries a flag.
 struct FlagQuestion {
     int category;
-    std::string_view label;
+    const char* label;
 };
 constexpr std::array<FlagQuestion, 2> kFlagQuestions = {{
-    {kFursuitsCategory, "I made my own suit\r\n(Only applies to lvl 4+)"},
-    {kInterwebsCategory, "Is the site a furry site?\r\n(Only applies to lvl 6)"},
+    {kFursuitsCategory,
+     QT_TRANSLATE_NOOP("brindlex::MAINFORM", "I made my own suit\n(Only applies to lvl 4+)")},
+    {kInterwebsCategory,
+     QT_TRANSLATE_NOOP("brindlex::MAINFORM", "Is the site a furry site?\n(Only applies to lvl 6)")},
 }};
 
-std::string_view FlagQuestionOf(int category) {
+const char* FlagQuestionOf(int category) {
     for (const FlagQuestion& question : kFlagQuestions) {
         if (question.category == category) {
             return question.label;
         }
     }
-    return {};
+    return "";
+}
+
+QString ChoiceName(const CategoryInfo& row, int choice) {
+    return CoreText(std::string(row.choiceContext).c_str(), row.choices[choice].name);
 }
 
 }  // namespace
@@ -40,7 +46,7 @@ PoolSet MAINFORM::BuildLevelPage(int category) {
     PoolSet shown = kPoolLevelGroup | kPoolUpperLabels | kPoolDescription;
     int descriptionTop = 28;
     if (row.token == TokenKind::kFlaggedLevel) {
-        PlaceBox31(FlagQuestionOf(category), 28, 85, 30);
+        PlaceBox31(tr(FlagQuestionOf(category)), 28, 85, 30);
         Box(31)->setChecked(row.extra->get(m_profile) != 0);
         shown |= kPoolBox31;
     } else if (category == kGamingCategory) {
@@ -55,7 +61,7 @@ PoolSet MAINFORM::BuildLevelPage(int category) {
 
     ApplyLabelSet(row.labels);
     m_slider->setValue(static_cast<int>(row.level->get(m_profile)));
-    PlaceDescription(185, descriptionTop, row.help);
+    PlaceHelp(185, descriptionTop, row.help);
     EnableLevelGroup();
     return shown;
 }
@@ -69,7 +75,7 @@ void MAINFORM::ShowGameBoxes(const CategoryInfo& row) {
         PoolCheckBox* box = Box(21 + i);
         const auto column = static_cast<std::size_t>(i / 3);
         const int top = 22 + 10 * (i % 3);
-        box->setText(DisplayText(row.choices[i].name));
+        box->setText(ChoiceName(row, i));
         Place(box, lefts[column], top, rights[column], top + 10);
         box->setChecked(BitSet(row.extra->get(m_profile), static_cast<unsigned>(i)));
     }
@@ -82,7 +88,7 @@ void MAINFORM::ShowSystemBoxes(const CategoryInfo& row) {
     for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
         PoolCheckBox* box = Box(32 + i);
         const auto& column = columns[static_cast<std::size_t>(i)];
-        box->setText(DisplayText(row.choices[i].name));
+        box->setText(ChoiceName(row, i));
         Place(box, column[0], 28, column[1], 38);
         box->setChecked(BitSet(row.extra->get(m_profile), static_cast<unsigned>(i)));
     }

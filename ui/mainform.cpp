@@ -29,17 +29,24 @@ constexpr int kClientWidth = 327;
 constexpr int kClientHeight = 198;
 constexpr int kAdultTab = 2;
 
-// The category captions of each tab, in list order.
-const std::array<QStringList, 3>& TabRows() {
-    static const std::array<QStringList, 3> rows = [] {
-        std::array<QStringList, 3> result;
-        for (std::size_t tab = 0; tab < result.size(); ++tab) {
-            for (int row = 0; row < kTabRowCount[tab]; ++row) {
-                result[tab].append(DisplayText(CategoryCaption(kTabFirstCategory[tab] + row)));
-            }
-        }
-        return result;
-    }();
+// The caption of a category in the list, in the user's language.
+QString CaptionText(int category) {
+    return CoreText(
+        category >= kFirstKinkCategory ? text_context::kKinks : text_context::kCategories,
+        CategoryCaption(category));
+}
+
+QString TabText(int tab) {
+    return CoreText(text_context::kTabs, kTabNames.at(static_cast<std::size_t>(tab)));
+}
+
+// The category captions of a tab, in list order.
+QStringList TabRows(int tab) {
+    QStringList rows;
+    const auto t = static_cast<std::size_t>(tab);
+    for (int row = 0; row < kTabRowCount[t]; ++row) {
+        rows.append(CaptionText(kTabFirstCategory[t] + row));
+    }
     return rows;
 }
 
@@ -66,15 +73,15 @@ MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
 
     tabListRow = {0, 0, 0};
     CreateTemplateControls();
-    m_tabStrip->insertTab(0, QStringLiteral("Furryness"));
-    m_tabStrip->insertTab(1, QStringLiteral("Humanness"));
+    m_tabStrip->insertTab(0, TabText(0));
+    m_tabStrip->insertTab(1, TabText(1));
     {
         const QSignalBlocker blocker(tabBar());
         tabBar()->setCurrentIndex(0);
     }
     CreatePool();
     InstallKeys();
-    NameControls();
+    LabelControls();
     m_ageField->setMaxLength(3);
     codeLineEdited = false;
     refreshingCodeLine = false;
@@ -126,7 +133,7 @@ void MAINFORM::CreateTemplateControls() {
     m_codeLine->installEventFilter(this);
     connect(m_codeLine, &QLineEdit::textChanged, this, &MAINFORM::OnCodeLineChanged);
 
-    m_update = new QPushButton(QStringLiteral("Update"), m_client);
+    m_update = new QPushButton(m_client);
     m_update->setObjectName(QStringLiteral("1018"));
     m_update->setGeometry(m_units.rect(105, 147, 177, 161));
     m_update->setAutoDefault(false);
@@ -167,12 +174,10 @@ void MAINFORM::CreatePool() {
         m_statics[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_statics[i]->hide();
     }
-    m_statics[3]->setText(QStringLiteral("Unspecify"));
 
     m_customName = new QLineEdit(m_client);
     m_customName->setObjectName(QStringLiteral("40"));
     m_customName->setFrame(false);
-    m_customName->setPlaceholderText(QStringLiteral("<My Custom Animal>"));
     m_customName->setValidator(new FitsWidthValidator(m_customName));
     m_customName->installEventFilter(this);
     connect(m_customName, &QLineEdit::textEdited, this, [this] { m_nameEdited = true; });
@@ -252,7 +257,7 @@ void MAINFORM::setAdultTabShown(bool shown) {
     QTabBar* bar = tabBar();
     if (shown) {
         if (bar->count() < 3) {
-            m_tabStrip->insertTab(kAdultTab, DisplayText(kTabNames[kAdultTab]));
+            m_tabStrip->insertTab(kAdultTab, TabText(kAdultTab));
         }
     } else if (bar->count() > kAdultTab) {
         const bool wasSelected = bar->currentIndex() == kAdultTab;
@@ -281,6 +286,46 @@ void MAINFORM::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void MAINFORM::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void MAINFORM::LabelControls() {
+    m_update->setText(tr("Update"));
+    m_statics[3]->setText(tr("Unspecify"));
+    m_customName->setPlaceholderText(tr("<My Custom Animal>"));
+    NameControls();
+}
+
+void MAINFORM::Retranslate() {
+    for (int tab = 0; tab < tabBar()->count(); ++tab) {
+        m_tabStrip->setTabText(tab, TabText(tab));
+    }
+    if (m_listedTab >= 0 && m_listedTab < static_cast<int>(kTabFirstCategory.size())) {
+        const QStringList rows = TabRows(m_listedTab);
+        for (int row = 0; row < m_categoryList->count() && row < rows.size(); ++row) {
+            m_categoryList->item(row)->setText(rows[row]);
+        }
+    }
+    LabelControls();
+    // The page is built again in the new language. What the user chose there and has not
+    // stored (the slider before "Update", the trained field on view) stays as it was.
+    const int level = m_slider->value();
+    const bool levelShown = m_slider->isVisibleTo(this) && m_slider->isEnabled();
+    const int trainedField = m_list39->currentIndex();
+    BuildPage();
+    if (levelShown && m_slider->isVisibleTo(this) && m_slider->isEnabled()) {
+        m_slider->setValue(level);
+    }
+    if (CurrentRow().page == PageKind::kWork && trainedField >= 0) {
+        m_list39->setCurrentIndex(trainedField);
+        ShowTrainedBox();
+    }
 }
 
 bool MAINFORM::eventFilter(QObject* watched, QEvent* event) {
@@ -330,7 +375,7 @@ void MAINFORM::FillCategoryList() {
         const int tab = tabBar()->currentIndex();
         m_listedTab = tab;
         if (tab >= 0 && tab < static_cast<int>(tabListRow.size())) {
-            const QStringList& rows = TabRows()[static_cast<std::size_t>(tab)];
+            const QStringList rows = TabRows(tab);
             m_categoryList->addItems(rows);
             const int remembered = tabListRow[static_cast<std::size_t>(tab)];
             // Set through the view, so that giving the list the focus later does not pick

@@ -100,6 +100,8 @@ public slots:
     void done(int result) override;
 
 protected:
+    // A new language (QEvent::LanguageChange) relabels the window; answers and page stay.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Tab and Shift+Tab go through the shown page in reading order, then the code line and
@@ -110,6 +112,9 @@ private:
     // Window and navigation (mainform.cpp).
     void CreateTemplateControls();
     void CreatePool();
+    // The texts of the controls that keep them on every page.
+    void LabelControls();
+    void Retranslate();
     void OnTabChanged();
     void LeaveTab(int tab);
     PoolCheckBox* Box(int id) const;
@@ -146,8 +151,10 @@ private:
     // Steps the pages share (pagesteps.cpp).
     void ShowOnly(PoolSet shown);
     void EnableLevelGroup();
-    void PlaceDescription(int left, int top, std::string_view text);
-    void PlaceBox31(std::string_view label, int top, int width, int height);
+    void PlaceDescription(int left, int top, const QString& text);
+    // Places the description with a help text of the core, in the user's language.
+    void PlaceHelp(int left, int top, std::string_view help);
+    void PlaceBox31(const QString& label, int top, int width, int height);
     void ShowGenderList(unsigned selection, std::string_view firstEntry, int left, int top);
     void ApplyLabelSet(LabelSet set);
     void Place(QWidget* control, int left, int top, int right, int bottom);

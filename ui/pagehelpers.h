@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include "profile/textcontexts.h"
 #include "ui/controls.h"
 
 namespace brindlex {
@@ -19,16 +20,13 @@ std::string_view RowName(const Row& row) {
     return row.name;
 }
 
-// The display texts of the rows of `table`, in table order, made once.
+// The rows of `table` in table order, in the user's language; `context` is the table's.
 template <const auto& table>
-const QStringList& TableNames() {
-    static const QStringList names = [] {
-        QStringList result;
-        for (const auto& row : table) {
-            result.append(DisplayText(RowName(row)));
-        }
-        return result;
-    }();
+QStringList TableNames(const char* context) {
+    QStringList names;
+    for (const auto& row : table) {
+        names.append(CoreText(context, RowName(row)));
+    }
     return names;
 }
 

@@ -23,8 +23,8 @@ constexpr int kClosedListHeight = 12;
 constexpr int kEntriesWithoutRoom = 10;
 
 QStringList GenderNames(std::string_view firstEntry) {
-    QStringList names = TableNames<kOwnGenders>();
-    names.front() = DisplayText(firstEntry);
+    QStringList names = TableNames<kOwnGenders>(text_context::kGenders);
+    names.front() = CoreText(text_context::kGenders, firstEntry);
     return names;
 }
 
@@ -41,14 +41,18 @@ void MAINFORM::EnableLevelGroup() {
     m_update->setEnabled(true);
 }
 
-void MAINFORM::PlaceDescription(int left, int top, std::string_view text) {
+void MAINFORM::PlaceDescription(int left, int top, const QString& text) {
     Place(m_description, left, top, 313, 161);
-    m_description->setPlainText(DisplayText(text));
+    m_description->setPlainText(text);
 }
 
-void MAINFORM::PlaceBox31(std::string_view label, int top, int width, int height) {
+void MAINFORM::PlaceHelp(int left, int top, std::string_view help) {
+    PlaceDescription(left, top, CoreText(text_context::kHelpTexts, help));
+}
+
+void MAINFORM::PlaceBox31(const QString& label, int top, int width, int height) {
     PoolCheckBox* box = Box(31);
-    box->setText(DisplayText(label));
+    box->setText(label);
     Place(box, 100, top, 100 + width, top + height);
 }
 
@@ -59,9 +63,9 @@ void MAINFORM::ShowGenderList(unsigned selection, std::string_view firstEntry, i
 
 void MAINFORM::ApplyLabelSet(LabelSet set) {
     const bool digits = set == LabelSet::kDigits;
-    m_statics[0]->setText(digits ? QStringLiteral("6") : QStringLiteral("YES YES YES :D"));
-    m_statics[1]->setText(digits ? QStringLiteral("3") : QStringLiteral("Meh..."));
-    m_statics[2]->setText(digits ? QStringLiteral("0") : QStringLiteral("NOOOOO!"));
+    m_statics[0]->setText(digits ? QStringLiteral("6") : tr("YES YES YES :D"));
+    m_statics[1]->setText(digits ? QStringLiteral("3") : tr("Meh..."));
+    m_statics[2]->setText(digits ? QStringLiteral("0") : tr("NOOOOO!"));
 }
 
 void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {

@@ -16,13 +16,14 @@ PoolSet MAINFORM::BuildPreferencePage(int category) {
     const int guys = specified ? AttractionEntry(AttractionGuys(preference)) : 0;
     const int girls = specified ? AttractionEntry(AttractionGirls(preference)) : 0;
 
-    SetUpList(m_list38, TableNames<kAttractionNames>(), guys, {156, 28, 236, 68}, specified);
-    SetUpList(m_list39, TableNames<kAttractionNames>(), girls, {237, 28, 317, 68}, specified);
-    PlaceBox31("Specify my sexual preference:\r\nGuys | Girls", 22, 55, 45);
+    const QStringList answers = TableNames<kAttractionNames>(text_context::kAnswers);
+    SetUpList(m_list38, answers, guys, {156, 28, 236, 68}, specified);
+    SetUpList(m_list39, answers, girls, {237, 28, 317, 68}, specified);
+    PlaceBox31(tr("Specify my sexual preference:\nGuys | Girls"), 22, 55, 45);
     Box(31)->setChecked(specified);
     m_slider->setValue(static_cast<int>(row.level->get(m_profile)));
     ApplyLabelSet(row.labels);
-    PlaceDescription(185, 44, row.help);
+    PlaceHelp(185, 44, row.help);
     EnableLevelGroup();
     return kPoolList38 | kPoolList39 | kPoolBox31 | kPoolLevelGroup | kPoolUpperLabels |
            kPoolDescription;

@@ -14,26 +14,21 @@ namespace brindlex {
 namespace {
 
 // A family's species followed by "Other", which stands for the custom name.
-const QStringList& SpeciesNames(int family) {
-    static const std::array<QStringList, kFamilyCount> names = [] {
-        std::array<QStringList, kFamilyCount> result;
-        for (std::size_t f = 0; f < result.size(); ++f) {
-            const SpeciesFamily& row = kFamilies[f];
-            for (int i = 0; i < row.speciesCount(); ++i) {
-                result[f].append(DisplayText(row.species[static_cast<std::size_t>(i)]));
-            }
-            result[f].append(QStringLiteral("Other"));
-        }
-        return result;
-    }();
-    return names[static_cast<std::size_t>(family)];
+QStringList SpeciesNames(int family) {
+    const SpeciesFamily& row = kFamilies[static_cast<std::size_t>(family)];
+    QStringList names;
+    for (int i = 0; i < row.speciesCount(); ++i) {
+        names.append(CoreText(text_context::kSpecies, row.species[static_cast<std::size_t>(i)]));
+    }
+    names.append(MAINFORM::tr("Other", "the species entry that stands for a name of one's own"));
+    return names;
 }
 
 }  // namespace
 
 PoolSet MAINFORM::BuildSpeciesPage(int /*category*/) {
-    SetUpList(m_list38, TableNames<kFamilies>(), static_cast<int>(m_profile.speciesFamily),
-              {150, 28, 270, 88});
+    SetUpList(m_list38, TableNames<kFamilies>(text_context::kFamilies),
+              static_cast<int>(m_profile.speciesFamily), {150, 28, 270, 88});
     const PoolSet shown = kPoolList38 | ShowSpeciesChoices();
     RefreshCodeLine();
     return shown;
@@ -43,7 +38,7 @@ PoolSet MAINFORM::ShowSpeciesChoices() {
     const int family = m_list38->currentIndex();
     if (family >= 1 && family < static_cast<int>(kFamilyPolymorph)) {
         m_customName->hide();
-        const QStringList& names = SpeciesNames(family);
+        const QStringList names = SpeciesNames(family);
         const int other = static_cast<int>(names.size()) - 1;
         const int index = static_cast<int>(m_profile.speciesIndex);
         // Past the last species stands "Other". A custom name kept with species 0 (a species

@@ -9,15 +9,15 @@
 namespace brindlex {
 
 PoolSet MAINFORM::BuildTraitPage(int category) {
-    ShowGenderList(m_profile.characterGender, "Polymorph", 240, 22);
-    PlaceDescription(165, 99, CategoryOf(category).help);
+    ShowGenderList(m_profile.characterGender, kCharacterGenders[0], 240, 22);
+    PlaceHelp(165, 99, CategoryOf(category).help);
 
     // Box 21 + row shows trait row `row`: ten in the first column, "Alter Ego" at the top
     // of the second column and the character kinds below it.
     for (int row = 0; row < kTraitCount; ++row) {
         PoolCheckBox* box = Box(21 + row);
         const Trait& trait = kTraits[static_cast<std::size_t>(row)];
-        box->setText(DisplayText(trait.name));
+        box->setText(CoreText(text_context::kTraits, trait.name));
         if (row < 10) {
             Place(box, 100, 28 + 10 * row, 160, 38 + 10 * row);
         } else if (row == 10) {
@@ -32,14 +32,14 @@ PoolSet MAINFORM::BuildTraitPage(int category) {
 }
 
 PoolSet MAINFORM::BuildKinkSwitchPage(int category) {
-    PlaceDescription(185, 28, CategoryOf(category).help);
-    PlaceBox31("Include my kinks", 68, 80, 10);
+    PlaceHelp(185, 28, CategoryOf(category).help);
+    PlaceBox31(CoreText(text_context::kCategories, CategoryOf(category).name), 68, 80, 10);
     Box(31)->setChecked(m_profile.includeKinks != 0);
     return kPoolDescription | kPoolBox31;
 }
 
 PoolSet MAINFORM::BuildErrorPage(int /*category*/) {
-    PlaceDescription(185, 28, "Error!");
+    PlaceDescription(185, 28, tr("Error!"));
     return kPoolDescription;
 }
 

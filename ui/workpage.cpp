@@ -12,25 +12,22 @@ namespace brindlex {
 namespace {
 
 // The trained fields are the work types of some rows.
-const QStringList& TrainedFieldNames() {
-    static const QStringList names = [] {
-        QStringList result;
-        for (const int row : kTrainedFieldRows) {
-            result.append(TableNames<kWorkTypes>().at(row));
-        }
-        return result;
-    }();
+QStringList TrainedFieldNames() {
+    QStringList names;
+    for (const int row : kTrainedFieldRows) {
+        names.append(CoreText(text_context::kWork, kWorkTypes[static_cast<std::size_t>(row)].name));
+    }
     return names;
 }
 
 }  // namespace
 
 PoolSet MAINFORM::BuildWorkPage(int category) {
-    SetUpList(m_list38, TableNames<kWorkTypes>(), static_cast<int>(m_profile.workType),
-              {100, 28, 200, 88});
+    SetUpList(m_list38, TableNames<kWorkTypes>(text_context::kWork),
+              static_cast<int>(m_profile.workType), {100, 28, 200, 88});
     SetUpList(m_list39, TrainedFieldNames(), 0, {100, 85, 200, 95});
-    PlaceBox31("I am trained in this field", 140, 100, 10);
-    PlaceDescription(210, 28, CategoryOf(category).help);
+    PlaceBox31(tr("I am trained in this field"), 140, 100, 10);
+    PlaceHelp(210, 28, CategoryOf(category).help);
     ShowTrainedBox();
     return kPoolList38 | kPoolList39 | kPoolBox31 | kPoolDescription;
 }
