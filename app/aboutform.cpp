@@ -10,7 +10,7 @@
 namespace brindlex {
 
 ABOUTFORM::ABOUTFORM(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Brindlex"));
+    setWindowTitle(tr("About Brindlex"));
 
     auto* text = new QLabel(AboutText(), this);
     text->setTextFormat(Qt::PlainText);
@@ -19,7 +19,7 @@ ABOUTFORM::ABOUTFORM(QWidget* parent) : QDialog(parent) {
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setMinimumWidth(400);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -35,15 +35,12 @@ ABOUTFORM::ABOUTFORM(QWidget* parent) : QDialog(parent) {
 }
 
 QString ABOUTFORM::AboutText() {
-    return QStringLiteral(
-               "Brindlex 2.0\n"
-               "\n"
-               "This program was created for people to define their furry involvement and life "
-               "stylings.  The old code was wayyyyy outdated and needed to be updated to fit the "
-               "needs of today's current furry culture.\n"
-               "\n"
-               "VERSION: 1.3\n"
-               "Designed by the Brindlex developers\n") +
+    return QStringLiteral("Brindlex 2.0\n\n") +
+           tr("This program was created for people to define their furry involvement and life "
+              "stylings.  The old code was wayyyyy outdated and needed to be updated to fit the "
+              "needs of today's current furry culture.") +
+           QStringLiteral("\n\n") + tr("VERSION: %1").arg(QStringLiteral("1.3")) +
+           QStringLiteral("\n") + tr("Designed by the Brindlex developers") + QStringLiteral("\n") +
            QString::fromLatin1(kHomePage);
 }
 

@@ -85,12 +85,12 @@ QString ANSWERSTORE::Load(PROFILE& profile) {
     const QString bad = filePath() + QLatin1String(kBadSuffix);
     QFile::remove(bad);
     const bool kept = QFile::rename(filePath(), bad);
-    QString text = QStringLiteral(
-                       "Your answers from the last time could not be read back (%1), "
-                       "so Brindlex starts with empty answers.")
+    QString text = tr("Your answers from the last time could not be read back (%1), "
+                      "so Brindlex starts with empty answers.")
                        .arg(reason);
     if (kept) {
-        text += QStringLiteral("\n\nThe file is kept as %1.").arg(QDir::toNativeSeparators(bad));
+        text += QStringLiteral("\n\n") +
+                tr("The file is kept as %1.").arg(QDir::toNativeSeparators(bad));
     }
     return text;
 }
@@ -101,8 +101,7 @@ QString ANSWERSTORE::Store(const PROFILE& profile) {
     }
     QString reason;
     if (!QDir().mkpath(m_folder)) {
-        reason =
-            QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_folder));
+        reason = tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_folder));
     } else {
         reason = WriteOwnerOnly(filePath(), ProfileToJsonText(profile));
     }
@@ -114,11 +113,12 @@ QString ANSWERSTORE::Store(const PROFILE& profile) {
         return QString();
     }
     m_failureReported = true;
-    return QStringLiteral(
-               "Your answers could not be kept for the next time: %1 cannot be "
-               "written (%2).\n\nBrindlex goes on working; save your code line with "
-               "\"Save as Txt File\" to keep it.")
-        .arg(QDir::toNativeSeparators(filePath()), reason);
+    // The command as its menu item reads.
+    const QString save = QCoreApplication::translate("brindlex::MenuCommands", "Save as Txt File");
+    return tr("Your answers could not be kept for the next time: %1 cannot be "
+              "written (%2).\n\nBrindlex goes on working; save your code line with "
+              "\"%3\" to keep it.")
+        .arg(QDir::toNativeSeparators(filePath()), reason, save);
 }
 
 }  // namespace brindlex

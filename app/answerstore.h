@@ -2,6 +2,7 @@
 // user's data folder after every answer.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "profile/profile.h"
@@ -9,6 +10,8 @@
 namespace brindlex {
 
 class ANSWERSTORE {
+    Q_DECLARE_TR_FUNCTIONS(brindlex::ANSWERSTORE)
+
 public:
     // Keeps the answers in `folder`; by default the application's data folder.
     explicit ANSWERSTORE(QString folder = DefaultFolder());

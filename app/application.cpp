@@ -4,6 +4,8 @@
 #include "app/menucommands.h"
 
 #include <QTimer>
+
+#include "translations/languages.h"
 #include "ui/mainform.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace. The pictures live in a static library,
@@ -23,6 +25,7 @@ APPLICATION::APPLICATION(int& argc, char** argv) : QApplication(argc, argv) {
 
 int APPLICATION::StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause,
                          const QString& answersFolder) {
+    UseLanguage(StartLanguage());
     ANSWERSTORE store(answersFolder);
     const QString loadProblem = store.Load(profile);
     MAINFORM mainForm(profile);

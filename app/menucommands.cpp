@@ -4,9 +4,12 @@
 #include <string>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QKeySequence>
 #include <QMenu>
@@ -19,11 +22,21 @@
 #include "app/readcodeline.h"
 #include "codec/codec.h"
 #include "codec/lines.h"
+#include "translations/languages.h"
+#include "ui/coretext.h"
 #include "ui/mainform.h"
 
 namespace brindlex {
 
 namespace {
+
+// The texts of the menus and of the commands' message boxes.
+class MenuText {
+    Q_DECLARE_TR_FUNCTIONS(brindlex::MenuCommands)
+};
+
+// The English text of a menu or item, which its text in the user's language is made from.
+constexpr char kSourceText[] = "brindlexSourceText";
 
 // The access letter of each command in its menu, and its shortcut: the platform's standard
 // keys for the task where they include `key`, else `key` alone.
@@ -65,9 +78,13 @@ QList<QKeySequence> ShortcutsOf(const CommandKeys& keys) {
     return standard.contains(key) ? standard : QList<QKeySequence>{key};
 }
 
-// `text` with an access letter: `letter` where it occurs, else the first letter that no other
-// item of `menu` uses, so that commands added without a row above get one too.
+// `text` with an access letter: the one its translation marks with "&", else `letter` where
+// it occurs, else the first letter that no other item of `menu` uses, so that commands added
+// without a row above get one too.
 QString WithAccessLetter(const QMenu* menu, const QString& text, char letter) {
+    if (text.contains(QLatin1Char('&'))) {
+        return text;
+    }
     QString used;
     for (const QAction* action : menu->actions()) {
         const QString other = action->text();
@@ -89,11 +106,47 @@ QString WithAccessLetter(const QMenu* menu, const QString& text, char letter) {
     return result;
 }
 
+// Gives the items of `menu` their texts in the user's language, each with its access letter
+// among those of the items above it, as when the menu was filled.
+void LabelMenu(QMenu* menu) {
+    const QList<QAction*> items = menu->actions();
+    for (QAction* item : items) {
+        if (item->property(kSourceText).isValid()) {
+            item->setText(QString());
+        }
+    }
+    for (QAction* item : items) {
+        const QByteArray source = item->property(kSourceText).toByteArray();
+        if (!source.isEmpty()) {
+            item->setText(WithAccessLetter(menu, MenuText::tr(source.constData()),
+                                           KeysOf(item->objectName().toInt()).letter));
+        }
+        if (item->menu() != nullptr) {
+            LabelMenu(item->menu());
+        }
+    }
+}
+
+void LabelMenus(QMenuBar* bar) {
+    for (QAction* title : bar->actions()) {
+        title->setText(MenuText::tr(title->property(kSourceText).toByteArray().constData()));
+        if (title->menu() != nullptr) {
+            LabelMenu(title->menu());
+        }
+    }
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* title) {
+    QMenu* menu = bar->addMenu(MenuText::tr(title));
+    menu->menuAction()->setProperty(kSourceText, QByteArray(title));
+    return menu;
+}
+
 // A menu item whose command first stores what the user typed and has not left yet.
 QAction* AddCommand(MAINFORM& form, QMenu* menu, MenuCommand id, const char* text) {
     const CommandKeys keys = KeysOf(id);
-    QAction* action =
-        menu->addAction(WithAccessLetter(menu, QString::fromLatin1(text), keys.letter));
+    QAction* action = menu->addAction(WithAccessLetter(menu, MenuText::tr(text), keys.letter));
+    action->setProperty(kSourceText, QByteArray(text));
     action->setObjectName(QString::number(id));
     action->setShortcuts(ShortcutsOf(keys));
     QObject::connect(action, &QAction::triggered, &form, [&form] { form.CommitPendingEdits(); });
@@ -110,42 +163,106 @@ void OpenWebPage(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
+// "Language": one entry per language, each named in its own language; the one spoken is
+// ticked. Choosing one speaks it at once and keeps it for the next start.
+void AddLanguageMenu(MAINFORM& form, QMenu* application) {
+    QMenu* menu = application->addMenu(QString());
+    menu->menuAction()->setObjectName(QString::number(kCommandLanguage));
+    menu->menuAction()->setProperty(
+        kSourceText, QByteArray(QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Language")));
+    auto* group = new QActionGroup(menu);
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        const QString code = QString::fromLatin1(kLanguages[i].code);
+        QAction* action =
+            menu->addAction(WithAccessLetter(menu, QString::fromUtf8(kLanguages[i].name), '\0'));
+        action->setObjectName(QString::number(kCommandFirstLanguage + static_cast<int>(i)));
+        action->setCheckable(true);
+        action->setChecked(code == CurrentLanguage());
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, &form, [&form, code] {
+            form.CommitPendingEdits();
+            ChooseLanguage(code);
+        });
+    }
+}
+
+void TickLanguage(const MAINFORM& form) {
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        auto* action =
+            form.findChild<QAction*>(QString::number(kCommandFirstLanguage + static_cast<int>(i)));
+        if (action != nullptr) {
+            action->setChecked(CurrentLanguage() == QLatin1String(kLanguages[i].code));
+        }
+    }
+}
+
+// Relabels the menus when the application's language changes.
+class MenuLanguage : public QObject {
+public:
+    explicit MenuLanguage(MAINFORM& form) : QObject(&form), m_form(form) {
+        form.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_form && event->type() == QEvent::LanguageChange) {
+            LabelMenus(m_form.menuBar());
+            TickLanguage(m_form);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    MAINFORM& m_form;
+};
+
 }  // namespace
 
 void InstallMenu(MAINFORM& form) {
     QMenuBar* bar = form.menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QObject::connect(AddCommand(form, file, kCommandOpenText, "Open Txt File..."),
+    QMenu* file = AddMenu(bar, QT_TRANSLATE_NOOP("brindlex::MenuCommands", "&File"));
+    QObject::connect(AddCommand(form, file, kCommandOpenText,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Open Txt File...")),
                      &QAction::triggered, &form, [&form] { OpenCodeLine(form); });
-    QObject::connect(AddCommand(form, file, kCommandSaveAsText, "Save as Txt File"),
+    QObject::connect(AddCommand(form, file, kCommandSaveAsText,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Save as Txt File")),
                      &QAction::triggered, &form, [&form] { SaveCodeLine(form); });
     file->addSeparator();
-    QObject::connect(AddCommand(form, file, kCommandStartOver, "Start Over"), &QAction::triggered,
-                     &form, [&form] { StartOver(form); });
+    QObject::connect(AddCommand(form, file, kCommandStartOver,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Start Over")),
+                     &QAction::triggered, &form, [&form] { StartOver(form); });
 
-    QMenu* application = bar->addMenu(QStringLiteral("&Application"));
-    QAction* read = AddCommand(form, application, kCommandReadCodeLine, "Read a Code Line...");
+    QMenu* application = AddMenu(bar, QT_TRANSLATE_NOOP("brindlex::MenuCommands", "&Application"));
+    QAction* read = AddCommand(form, application, kCommandReadCodeLine,
+                               QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Read a Code Line..."));
     QObject::connect(read, &QAction::triggered, &form, [&form] { ShowCodeLineReader(form); });
     application->addSeparator();
-    QObject::connect(AddCommand(form, application, kCommandAbout, "About"), &QAction::triggered,
-                     &form, [&form] { ShowAbout(form); });
-    QObject::connect(AddCommand(form, application, kCommandCheckForUpdate, "Check For Update"),
+    QObject::connect(AddCommand(form, application, kCommandAbout,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "About")),
+                     &QAction::triggered, &form, [&form] { ShowAbout(form); });
+    QObject::connect(AddCommand(form, application, kCommandCheckForUpdate,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Check For Update")),
                      &QAction::triggered, &form, [] { OpenWebPage(HomePageUrl()); });
 
     // The check mark is the only record of whether the adult tab is wanted.
-    QAction* adult = AddCommand(form, application, kCommandAdultMaterial,
-                                "I am old enough to view adult material");
+    QAction* adult = AddCommand(
+        form, application, kCommandAdultMaterial,
+        QT_TRANSLATE_NOOP("brindlex::MenuCommands", "I am old enough to view adult material"));
     adult->setCheckable(true);
     QObject::connect(adult, &QAction::toggled, &form,
                      [&form](bool checked) { form.setAdultTabShown(checked); });
+    AddLanguageMenu(form, application);
 
     application->addSeparator();
-    QObject::connect(AddCommand(form, application, kCommandDonate, "Donate"), &QAction::triggered,
-                     &form, [] { OpenWebPage(DonatePageUrl()); });
+    QObject::connect(AddCommand(form, application, kCommandDonate,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Donate")),
+                     &QAction::triggered, &form, [] { OpenWebPage(DonatePageUrl()); });
     application->addSeparator();
-    QObject::connect(AddCommand(form, application, kCommandExit, "Exit"), &QAction::triggered,
-                     &form, [&form] { form.done(1); });
+    QObject::connect(AddCommand(form, application, kCommandExit,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Exit")),
+                     &QAction::triggered, &form, [&form] { form.done(1); });
+    LabelMenus(bar);
+    new MenuLanguage(form);
 }
 
 void SaveCodeLine(MAINFORM& form) {
@@ -153,24 +270,25 @@ void SaveCodeLine(MAINFORM& form) {
     QString failure;
     {
         const InputPause pause = form.PauseInput();
-        path = FILECHOOSER::getSaveFileName(&form, QStringLiteral("Text Files (*.txt)"),
+        path = FILECHOOSER::getSaveFileName(&form, MenuText::tr("Text Files (*.txt)"),
                                             QStringLiteral("txt"));
         failure = path.isEmpty() ? QString() : WriteCodeLineFile(path, form.profile());
     }
     if (!failure.isEmpty()) {
-        MESSAGEBOX::warning(&form, QStringLiteral("Save as Txt File"),
-                            QStringLiteral("The code line could not be saved to %1.\n\n%2")
+        MESSAGEBOX::warning(&form, MenuText::tr("Save as Txt File"),
+                            MenuText::tr("The code line could not be saved to %1.\n\n%2")
                                 .arg(QDir::toNativeSeparators(path), failure));
     }
 }
 
 void OpenCodeLine(MAINFORM& form) {
-    const QString title = QStringLiteral("Open Txt File");
+    const QString title = MenuText::tr("Open Txt File");
     QString path;
     {
         const InputPause pause = form.PauseInput();
-        path = FILECHOOSER::getOpenFileName(&form,
-                                            QStringLiteral("Text Files (*.txt);;All Files (*)"));
+        path = FILECHOOSER::getOpenFileName(&form, MenuText::tr("Text Files (*.txt)") +
+                                                       QStringLiteral(";;") +
+                                                       MenuText::tr("All Files (*)"));
     }
     if (path.isEmpty()) {
         return;
@@ -182,7 +300,7 @@ void OpenCodeLine(MAINFORM& form) {
     }
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         MESSAGEBOX::warning(&form, title,
-                            QStringLiteral("%1 could not be read.\n\n%2")
+                            MenuText::tr("%1 could not be read.\n\n%2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
@@ -192,17 +310,17 @@ void OpenCodeLine(MAINFORM& form) {
     if (!form.LoadCodeLine(line)) {
         MESSAGEBOX::warning(
             &form, title,
-            QStringLiteral("The first line of %1 is no code line that Brindlex can read (%2). "
-                           "Your answers are unchanged.")
+            MenuText::tr("The first line of %1 is no code line that Brindlex can read (%2). "
+                         "Your answers are unchanged.")
                 .arg(QDir::toNativeSeparators(path),
-                     QString::fromStdString(RejectionReason(line))));
+                     QString::fromStdString(RejectionReason(line, UserWording()))));
     }
 }
 
 void StartOver(MAINFORM& form) {
     const auto answer = MESSAGEBOX::question(
-        &form, QStringLiteral("Start Over"),
-        QStringLiteral("Clear every answer and start over with an empty questionnaire?"));
+        &form, MenuText::tr("Start Over"),
+        MenuText::tr("Clear every answer and start over with an empty questionnaire?"));
     if (answer == QMessageBox::Yes) {
         form.ClearAnswers();
     }

@@ -20,10 +20,13 @@ enum MenuCommand : int {
     kCommandOpenText = 40008,
     kCommandStartOver = 40009,
     kCommandReadCodeLine = 40010,
+    // "Language" and its entries, one per language of kLanguages in its order.
+    kCommandLanguage = 40030,
+    kCommandFirstLanguage = 40031,
 };
 
 // Fills the menus "File" and "Application" into the window's menu bar and connects their
-// commands to `form`.
+// commands to `form`. The menus follow the application's language.
 void InstallMenu(MAINFORM& form);
 
 // "Save as Txt File": asks for a file and writes the code line of the window's answers into

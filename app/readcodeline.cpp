@@ -24,7 +24,9 @@
 #include "codec/codec.h"
 #include "codec/compare.h"
 #include "codec/explain.h"
-#include "ui/controls.h"
+#include "profile/categories.h"
+#include "profile/textcontexts.h"
+#include "ui/coretext.h"
 #include "ui/mainform.h"
 
 namespace brindlex {
@@ -40,11 +42,14 @@ const QChar kDiffersMark(0x2260);  // NOT EQUAL TO
 void ReaderAnswerModel::ShowAnswers(const PROFILE& theirs, const PROFILE& yours) {
     beginResetModel();
     m_theirs = theirs;
-    const Explanation explained = ExplainProfile(theirs, true);
+    const Explanation explained = ExplainProfile(theirs, true, UserWording());
     m_rows.clear();
     for (const ExplainedAnswer& answer : explained.answers) {
         Row row{answer.category, answer.caption, {}, false};
-        row.texts[kCategoryColumn] = DisplayText(answer.caption);
+        row.texts[kCategoryColumn] =
+            CoreText(answer.category >= kFirstKinkCategory ? text_context::kKinks
+                                                           : text_context::kCategories,
+                     answer.caption);
         row.texts[kTheirColumn] = DisplayText(answer.answer);
         row.texts[kCodeColumn] = DisplayText(explained.code(answer));
         m_rows.push_back(std::move(row));
@@ -61,7 +66,7 @@ void ReaderAnswerModel::ShowYours(const PROFILE& yours) {
 }
 
 void ReaderAnswerModel::TellYours(const PROFILE& yours) {
-    const Explanation own = ExplainProfile(yours, true);
+    const Explanation own = ExplainProfile(yours, true, UserWording());
     std::map<AnswerKey, const ExplainedAnswer*> byKey;
     for (const ExplainedAnswer& answer : own.answers) {
         byKey[{answer.category, answer.caption}] = &answer;
@@ -113,10 +118,9 @@ QVariant ReaderAnswerModel::data(const QModelIndex& index, int role) const {
             return column == kTheirColumn || column == kYourColumn ? row.texts[column] : QVariant();
         case Qt::AccessibleTextRole:
             if (column == kMarkColumn) {
-                return row.differs ? QStringLiteral("differs") : QStringLiteral("same");
+                return row.differs ? tr("differs") : tr("same");
             }
-            return row.differs ? row.texts[column] + QStringLiteral(", differs")
-                               : row.texts[column];
+            return row.differs ? tr("%1, differs").arg(row.texts[column]) : row.texts[column];
         case Qt::FontRole:
             if (row.differs) {
                 QFont bold;
@@ -137,50 +141,40 @@ QVariant ReaderAnswerModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) {
         return QVariant();
     }
-    static const QString kTitles[kColumns] = {
-        QString(kDiffersMark), QStringLiteral("Category"), QStringLiteral("Their answer"),
-        QStringLiteral("Your answer"), QStringLiteral("Code")};
     if (role == Qt::DisplayRole) {
-        return kTitles[section];
+        const QString titles[kColumns] = {QString(kDiffersMark), tr("Category"), tr("Their answer"),
+                                          tr("Your answer"), tr("Code")};
+        return titles[section];
     }
     if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) && section == kMarkColumn) {
-        return QStringLiteral("Differs from your answer");
+        return tr("Differs from your answer");
     }
     return QVariant();
 }
 
 ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(form) {
     setObjectName(QStringLiteral("readCodeLine"));
-    setWindowTitle(QStringLiteral("Read a Code Line"));
-    setAccessibleName(windowTitle());
     setModal(false);
     // A window of its own, which the main window's modal loop leaves to the user.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 
-    const auto named = [](QWidget* control, const char* objectName, const char* accessible) {
-        control->setObjectName(QString::fromLatin1(objectName));
-        control->setAccessibleName(QString::fromLatin1(accessible));
-        return control;
-    };
-    const auto caption = [this](const char* text, QWidget* buddy) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+    const auto caption = [this](QWidget* buddy) {
+        auto* label = new QLabel(this);
         label->setBuddy(buddy);
         return label;
     };
 
     m_input = new QPlainTextEdit(this);
-    named(m_input, "readerInput", "Pasted text");
-    m_input->setPlaceholderText(
-        QStringLiteral("Paste a code line beginning with 2.0F, or a whole post that holds some."));
+    m_input->setObjectName(QStringLiteral("readerInput"));
     m_input->setTabChangesFocus(true);
 
     m_lines = new QListWidget(this);
-    named(m_lines, "readerLines", "Code lines found");
+    m_lines->setObjectName(QStringLiteral("readerLines"));
     m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_onlyDifferences = new QCheckBox(QStringLiteral("Show only &differences"), this);
-    named(m_onlyDifferences, "readerOnlyDifferences", "Show only differences");
+    m_onlyDifferences = new QCheckBox(this);
+    m_onlyDifferences->setObjectName(QStringLiteral("readerOnlyDifferences"));
 
     m_answers = new ReaderAnswerModel(this);
     m_shown = new QSortFilterProxyModel(this);
@@ -189,7 +183,7 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     m_shown->setFilterRole(ReaderAnswerModel::kDiffersRole);
 
     m_table = new QTableView(this);
-    named(m_table, "readerTable", "Answers of the selected line beside yours");
+    m_table->setObjectName(QStringLiteral("readerTable"));
     m_table->setModel(m_shown);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -213,30 +207,33 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     m_summary->setWordWrap(true);
 
     m_repairs = new QListWidget(this);
-    named(m_repairs, "readerRepairs", "Repairs of the selected line");
+    m_repairs->setObjectName(QStringLiteral("readerRepairs"));
     m_repairs->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_use = new QPushButton(QStringLiteral("&Use These Answers"), this);
-    named(m_use, "readerUse", "Use These Answers");
+    m_use = new QPushButton(this);
+    m_use->setObjectName(QStringLiteral("readerUse"));
     m_use->setAutoDefault(false);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    named(close, "readerClose", "Close");
-    close->setAutoDefault(false);
+    m_close = new QPushButton(this);
+    m_close->setObjectName(QStringLiteral("readerClose"));
+    m_close->setAutoDefault(false);
 
+    m_inputLabel = caption(m_input);
+    m_linesLabel = caption(m_lines);
+    m_answersLabel = caption(m_table);
+    m_repairsLabel = caption(m_repairs);
     auto* answersRow = new QHBoxLayout;
-    answersRow->addWidget(caption("&Answers:", m_table));
+    answersRow->addWidget(m_answersLabel);
     answersRow->addStretch();
     answersRow->addWidget(m_onlyDifferences);
-    m_repairsLabel = caption("&Repairs:", m_repairs);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_use);
-    buttons->addWidget(close);
+    buttons->addWidget(m_close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(caption("&Paste a code line or a whole post:", m_input));
+    layout->addWidget(m_inputLabel);
     layout->addWidget(m_input, 3);
-    layout->addWidget(caption("Code &lines found:", m_lines));
+    layout->addWidget(m_linesLabel);
     layout->addWidget(m_lines, 2);
     layout->addLayout(answersRow);
     layout->addWidget(m_table, 12);
@@ -250,7 +247,7 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     setTabOrder(m_onlyDifferences, m_table);
     setTabOrder(m_table, m_repairs);
     setTabOrder(m_repairs, m_use);
-    setTabOrder(m_use, close);
+    setTabOrder(m_use, m_close);
 
     connect(m_input, &QPlainTextEdit::textChanged, this, &ReadCodeLineWindow::OnTextChanged);
     connect(m_lines, &QListWidget::currentRowChanged, this, &ReadCodeLineWindow::OnLineChosen);
@@ -261,11 +258,41 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     // Clicking the chosen repair again shows it again, after the text cursor has moved on.
     connect(m_repairs, &QListWidget::itemClicked, this, &ReadCodeLineWindow::OnRepairChosen);
     connect(m_use, &QPushButton::clicked, this, &ReadCodeLineWindow::OnUseClicked);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
     connect(&m_form, &MAINFORM::answersChanged, this, &ReadCodeLineWindow::OnAnswersChanged);
 
+    LabelControls();
     resize(760, 820);
     OnTextChanged();
+}
+
+void ReadCodeLineWindow::LabelControls() {
+    setWindowTitle(tr("Read a Code Line"));
+    setAccessibleName(windowTitle());
+    m_input->setAccessibleName(tr("Pasted text"));
+    m_input->setPlaceholderText(
+        tr("Paste a code line beginning with 2.0F, or a whole post that holds some."));
+    m_lines->setAccessibleName(tr("Code lines found"));
+    m_onlyDifferences->setText(tr("Show only &differences"));
+    m_onlyDifferences->setAccessibleName(tr("Show only differences"));
+    m_table->setAccessibleName(tr("Answers of the selected line beside yours"));
+    m_repairs->setAccessibleName(tr("Repairs of the selected line"));
+    m_use->setText(tr("&Use These Answers"));
+    m_use->setAccessibleName(tr("Use These Answers"));
+    m_close->setText(tr("&Close"));
+    m_close->setAccessibleName(tr("Close"));
+    m_inputLabel->setText(tr("&Paste a code line or a whole post:"));
+    m_linesLabel->setText(tr("Code &lines found:"));
+    m_answersLabel->setText(tr("&Answers:"));
+}
+
+void ReadCodeLineWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        LabelControls();
+        emit m_answers->headerDataChanged(Qt::Horizontal, 0, ReaderAnswerModel::kColumns - 1);
+        OnTextChanged();  // the lines, the answers and the repairs, told anew
+    }
+    QDialog::changeEvent(event);
 }
 
 void ReadCodeLineWindow::Present() {
@@ -309,8 +336,8 @@ void ReadCodeLineWindow::OnTextChanged() {
         const QSignalBlocker blocker(m_lines);
         m_lines->clear();
         for (const FoundCodeLine& found : m_found) {
-            m_lines->addItem(QStringLiteral("line %1: ").arg(found.lineNumber) +
-                             DisplayText(found.code));
+            m_lines->addItem(
+                tr("line %1: %2").arg(QString::number(found.lineNumber), DisplayText(found.code)));
         }
         if (!m_found.empty()) {
             m_lines->setCurrentRow(chosen >= 0 && chosen < m_lines->count() ? chosen : 0);
@@ -327,7 +354,7 @@ void ReadCodeLineWindow::OnLineChosen() {
     if (chosen < 0 || static_cast<std::size_t>(chosen) >= m_found.size()) {
         m_answers->Clear();
         m_use->setEnabled(false);
-        m_repairsLabel->setText(QStringLiteral("&Repairs:"));
+        m_repairsLabel->setText(tr("&Repairs:"));
         ShowSummary();
         return;
     }
@@ -339,14 +366,15 @@ void ReadCodeLineWindow::OnLineChosen() {
     const std::string normal = ComposeCode(theirs);
     for (const ReadStep& step : steps) {
         if (IsRepair(step)) {
-            m_repairs->addItem(DisplayText(DescribeRepair(found.code, normal, step)));
+            m_repairs->addItem(
+                DisplayText(DescribeRepair(found.code, normal, step, UserWording())));
             m_repairRuns.emplace_back(TextOffset(found, step.at),
                                       TextOffset(found, step.at + step.size));
         }
     }
     m_repairsLabel->setText(m_repairRuns.empty()
-                                ? QStringLiteral("&Repairs: none, the line reads as it is written")
-                                : QStringLiteral("&Repairs: %1").arg(m_repairRuns.size()));
+                                ? tr("&Repairs: none, the line reads as it is written")
+                                : tr("&Repairs: %1").arg(m_repairRuns.size()));
     m_use->setEnabled(true);
     ShowSummary();
 }
@@ -362,16 +390,17 @@ void ReadCodeLineWindow::ShowSummary() {
     if (m_answers->rowCount() == 0) {
         m_summary->setText(m_text.find_first_not_of(" \t\r\n") == std::string::npos
                                ? QString()
-                               : QStringLiteral("No code line found: a code line begins with "
-                                                "\"2.0F\" and a family code."));
+                               : tr("No code line found: a code line begins with "
+                                    "\"2.0F\" and a family code."));
         return;
     }
     const std::size_t differing = m_answers->differing();
-    m_summary->setText(QStringLiteral("%1 %2 from yours, %3 the same.")
-                           .arg(differing)
-                           .arg(differing == 1 ? QStringLiteral("answer differs")
-                                               : QStringLiteral("answers differ"))
-                           .arg(m_answers->same()));
+    m_summary->setText(
+        differing == 1
+            ? tr("%1 answer differs from yours, %2 the same.").arg(differing).arg(m_answers->same())
+            : tr("%1 answers differ from yours, %2 the same.")
+                  .arg(differing)
+                  .arg(m_answers->same()));
 }
 
 void ReadCodeLineWindow::OnRepairChosen() {
@@ -394,8 +423,8 @@ void ReadCodeLineWindow::OnUseClicked() {
     }
     const FoundCodeLine found = m_found[static_cast<std::size_t>(chosen)];
     const QMessageBox::StandardButton answer = MESSAGEBOX::question(
-        this, QStringLiteral("Use These Answers"),
-        QStringLiteral("Replace all your answers with the answers of the code line on line %1?")
+        this, tr("Use These Answers"),
+        tr("Replace all your answers with the answers of the code line on line %1?")
                 .arg(found.lineNumber) +
             QStringLiteral("\n\n") + DisplayText(found.code));
     if (answer != QMessageBox::Yes) {

@@ -79,7 +79,12 @@ public:
     // Shows the window, the first time beside the main window, and brings it to the front.
     void Present();
 
+protected:
+    // A new language relabels the window and tells the answers in it.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void LabelControls();
     void OnTextChanged();
     void OnLineChosen();
     void OnAnswersChanged();
@@ -98,9 +103,13 @@ private:
     ReaderAnswerModel* m_answers = nullptr;
     QSortFilterProxyModel* m_shown = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_inputLabel = nullptr;
+    QLabel* m_linesLabel = nullptr;
+    QLabel* m_answersLabel = nullptr;
     QLabel* m_repairsLabel = nullptr;
     QListWidget* m_repairs = nullptr;
     QPushButton* m_use = nullptr;
+    QPushButton* m_close = nullptr;
 
     std::string m_text;  // the pasted text in UTF-8, which the found lines index
     std::vector<FoundCodeLine> m_found;
