@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -12,32 +13,49 @@ namespace brindlex {
 
 PoolCheckBox::PoolCheckBox(BoxSide side, QWidget* parent) : QCheckBox(parent), m_side(side) {}
 
-void PoolCheckBox::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
+namespace {
+
+QRect BoxRect(const QCheckBox* box, const QStyleOptionButton& option, bool boxLeft) {
+    const int width = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, box);
+    const int height = box->style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, box);
+    const QRect all = box->rect();
+    return QRect(boxLeft ? all.left() : all.right() + 1 - width,
+                 all.top() + (all.height() - height) / 2, width, height);
+}
+
+}  // namespace
+
+QRect PoolCheckBox::labelRect() const {
     QStyleOptionButton option;
     initStyleOption(&option);
-
-    const int boxWidth = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
-    const int boxHeight = style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this);
     const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    const QRect all = rect();
     const bool boxLeft = m_side == BoxSide::Left;
-
-    const QRect box(boxLeft ? all.left() : all.right() + 1 - boxWidth,
-                    all.top() + (all.height() - boxHeight) / 2, boxWidth, boxHeight);
-    QRect label = all;
+    const QRect box = BoxRect(this, option, boxLeft);
+    QRect label = rect();
     if (boxLeft) {
         label.setLeft(box.right() + 1 + spacing);
     } else {
         label.setRight(box.left() - 1 - spacing);
     }
+    return label;
+}
+
+int PoolCheckBox::labelFlags() const {
+    return Qt::TextWordWrap | Qt::AlignVCenter |
+           (m_side == BoxSide::Left ? Qt::AlignLeft : Qt::AlignRight);
+}
+
+void PoolCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
 
     QStyleOptionButton boxOption = option;
-    boxOption.rect = box;
+    boxOption.rect = BoxRect(this, option, m_side == BoxSide::Left);
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, boxOption);
 
-    const int flags =
-        Qt::TextWordWrap | Qt::AlignVCenter | (boxLeft ? Qt::AlignLeft : Qt::AlignRight);
+    const QRect label = labelRect();
+    const int flags = labelFlags();
     painter.drawItemText(label, flags, option.palette, isEnabled(), text(), QPalette::WindowText);
 
     if (hasFocus()) {
@@ -114,6 +132,23 @@ int DropDownStyle::styleHint(StyleHint hint, const QStyleOption* option, const Q
         return 0;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QRect DropDownStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                    SubControl part, const QWidget* widget) const {
+    QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control == CC_ComboBox && part == SC_ComboBoxEditField && list != nullptr &&
+        !list->editable && option->direction == Qt::LeftToRight) {
+        // Styles draw the arrow within about the middle half of its part; the text may run on
+        // to just before it.
+        const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+        const int room = arrow.center().x() - arrow.width() / 4 - 1;
+        if (arrow.isValid() && arrow.left() > rect.left() && room > rect.right()) {
+            rect.setRight(room);
+        }
+    }
+    return rect;
 }
 
 FitsWidthValidator::FitsWidthValidator(QLineEdit* field) : QValidator(field), m_field(field) {}

@@ -25,6 +25,10 @@ public:
 
     PoolCheckBox(BoxSide side, QWidget* parent);
 
+    // Where the label is drawn: the rectangle beside the box, and the flags it is drawn with.
+    QRect labelRect() const;
+    int labelFlags() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
@@ -57,7 +61,9 @@ private:
     QTabBar* m_bar;
 };
 
-// Drop-down lists that open below their field with a scroll bar, in every widget style.
+// Drop-down lists that open below their field with a scroll bar, in every widget style, and
+// whose closed field gives its text the room up to the arrow, which the rectangles of the
+// lists need for their longest entries.
 class DropDownStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -65,6 +71,8 @@ public:
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override;
 };
 
 // Refuses input that would not fit into the visible width of its field, so that typing

@@ -104,6 +104,7 @@ void MAINFORM::CreateTemplateControls() {
     m_categoryList->setGeometry(m_units.rect(14, 28, 96, 161));
     m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_categoryList->setUniformItemSizes(true);
+    m_categoryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_categoryList, &QListWidget::currentRowChanged, this, [this] { BuildPage(); });
     // Ctrl+click, Ctrl+Space or a click below the last row would leave the list without a
     // selected row while the page still shows the current one.

@@ -1,0 +1,87 @@
+// Every text of the window fits its control in every language: each page of every category,
+// the species lists of every family, the menus, the About box and the "Read a Code Line"
+// window, measured with the window's own font.
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/aboutform.h"
+#include "app/menucommands.h"
+#include "app/readcodeline.h"
+#include "driver.h"
+#include "fit.h"
+#include "profile/categories.h"
+#include "translations/languages.h"
+
+namespace brindlex::test {
+namespace {
+
+class Fit : public WindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override { ASSERT_TRUE(UseLanguage(QString::fromLatin1(GetParam()))); }
+    void TearDown() override {
+        WindowTest::TearDown();
+        UseLanguage(QStringLiteral("en"));
+    }
+
+    void ExpectAllFit(const QWidget& window, const std::string& where) {
+        for (const std::string& cut : CutTexts(window)) {
+            ADD_FAILURE() << GetParam() << ", " << where << ": " << cut;
+        }
+    }
+};
+
+TEST_P(Fit, EveryPageOfEveryCategory) {
+    Open();
+    form->setAdultTabShown(true);
+    for (int category = 0; category < kCategoryCount; ++category) {
+        OpenCategory(category);
+        ExpectAllFit(*form, "category " + std::to_string(category));
+    }
+}
+
+TEST_P(Fit, TheSpeciesListOfEveryFamily) {
+    for (unsigned family = 0; family < static_cast<unsigned>(kFamilyCount); ++family) {
+        // Past the last species stands "Other", which shows the custom name field too.
+        record = PROFILE();
+        record.speciesFamily = family;
+        record.speciesIndex = static_cast<unsigned>(kFamilies[family].speciesCount()) + 1;
+        Open();
+        OpenCategory(kSpeciesCategory);
+        ExpectAllFit(*form, "family " + std::to_string(family));
+        form.reset();
+    }
+}
+
+TEST_P(Fit, TheMenusTheAboutBoxAndTheReader) {
+    Open();
+    InstallMenu(*form);
+    QApplication::processEvents();  // the menu bar places its titles
+    ExpectAllFit(*form->menuBar(), "menu bar");
+
+    ABOUTFORM about(form.get());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    ExpectAllFit(about, "About box");
+    about.hide();
+
+    ShowCodeLineReader(*form);
+    auto* reader = form->findChild<QDialog*>(QStringLiteral("readCodeLine"));
+    ASSERT_NE(reader, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(reader));
+    ExpectAllFit(*reader, "reader, empty");
+    auto* input = reader->findChild<QPlainTextEdit*>(QStringLiteral("readerInput"));
+    ASSERT_NE(input, nullptr);
+    input->setPlainText(QStringLiteral("2.0FCf9 V+ V- O 2 5 Qx Sm+/+-"));
+    ExpectAllFit(*reader, "reader, a line read");
+    reader->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Fit, ::testing::Values("en", "de", "es"));
+
+}  // namespace
+}  // namespace brindlex::test
