@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "app/menucommands.h"
 #include "profile/profile_json.h"
 
 namespace brindlex {
@@ -114,7 +115,7 @@ QString ANSWERSTORE::Store(const PROFILE& profile) {
     }
     m_failureReported = true;
     // The command as its menu item reads.
-    const QString save = QCoreApplication::translate("brindlex::MenuCommands", "Save as Txt File");
+    const QString save = CommandName("Save as Txt File");
     return tr("Your answers could not be kept for the next time: %1 cannot be "
               "written (%2).\n\nBrindlex goes on working; save your code line with "
               "\"%3\" to keep it.")

@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "app/aboutform.h"
@@ -275,7 +276,7 @@ void SaveCodeLine(MAINFORM& form) {
         failure = path.isEmpty() ? QString() : WriteCodeLineFile(path, form.profile());
     }
     if (!failure.isEmpty()) {
-        MESSAGEBOX::warning(&form, MenuText::tr("Save as Txt File"),
+        MESSAGEBOX::warning(&form, CommandName("Save as Txt File"),
                             MenuText::tr("The code line could not be saved to %1.\n\n%2")
                                 .arg(QDir::toNativeSeparators(path), failure));
     }
@@ -319,11 +320,18 @@ void OpenCodeLine(MAINFORM& form) {
 
 void StartOver(MAINFORM& form) {
     const auto answer = MESSAGEBOX::question(
-        &form, MenuText::tr("Start Over"),
+        &form, CommandName("Start Over"),
         MenuText::tr("Clear every answer and start over with an empty questionnaire?"));
     if (answer == QMessageBox::Yes) {
         form.ClearAnswers();
     }
+}
+
+QString CommandName(const char* text) {
+    // "&&" stands for an ampersand shown.
+    QString name = MenuText::tr(text);
+    name.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    return name;
 }
 
 QString WriteCodeLineFile(const QString& path, PROFILE& profile) {

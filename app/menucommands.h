@@ -41,6 +41,10 @@ void OpenCodeLine(MAINFORM& form);
 // "Start Over": after the user confirms it, every answer goes back to the all-zero record.
 void StartOver(MAINFORM& form);
 
+// The text of a menu item as the menu shows it in the user's language, without its access
+// letter, for titles and messages that name the command ("Save as Txt File").
+QString CommandName(const char* text);
+
 // Writes the code line of `profile` and one 0x00 byte to `path`. An existing file is replaced
 // only once the new content has been written completely. Returns why the file could not be
 // written, or an empty string on success.

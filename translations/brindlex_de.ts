@@ -5,394 +5,394 @@
     <name>Answers</name>
     <message>
         <source>Sexually Attracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Finde ich heiß</translation>
     </message>
     <message>
         <source>Not Attracted To</source>
-        <translation type="unfinished"></translation>
+        <translation>Reizt mich nicht</translation>
     </message>
     <message>
         <source>Unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß nicht</translation>
     </message>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Angabe</translation>
     </message>
     <message>
         <source>Like</source>
-        <translation type="unfinished"></translation>
+        <translation>Mag ich</translation>
     </message>
     <message>
         <source>Dislike</source>
-        <translation type="unfinished"></translation>
+        <translation>Mag ich nicht</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht</translation>
     </message>
 </context>
 <context>
     <name>Categories</name>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezies</translation>
     </message>
     <message>
         <source>Specifics</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Traits</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkmale</translation>
     </message>
     <message>
         <source>Character gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht des Charakters</translation>
     </message>
     <message>
         <source>Anthro Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Anthro-Level</translation>
     </message>
     <message>
         <source>Realism</source>
-        <translation type="unfinished"></translation>
+        <translation>Realismus</translation>
     </message>
     <message>
         <source>Interwebs RP</source>
-        <translation type="unfinished"></translation>
+        <translation>Interwebs-RP</translation>
     </message>
     <message>
         <source>Fursuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Fursuits</translation>
     </message>
     <message>
         <source>Made own suit</source>
-        <translation type="unfinished"></translation>
+        <translation>Suit selbst gemacht</translation>
     </message>
     <message>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwandlung</translation>
     </message>
     <message>
         <source>Hugs</source>
-        <translation type="unfinished"></translation>
+        <translation>Knuddeln</translation>
     </message>
     <message>
         <source>Plushies</source>
-        <translation type="unfinished"></translation>
+        <translation>Plüschis</translation>
     </message>
     <message>
         <source>Cons</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons</translation>
     </message>
     <message>
         <source>Art</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunst</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>YiffyYiffy</source>
-        <translation type="unfinished"></translation>
+        <translation>YiffyYiffy</translation>
     </message>
     <message>
         <source>YiffyYiffy preference</source>
-        <translation type="unfinished"></translation>
+        <translation>YiffyYiffy-Vorliebe</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <source>Own gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Geschlecht</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildung</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>Trained in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgebildet in</translation>
     </message>
     <message>
         <source>FurFactor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fellfaktor</translation>
     </message>
     <message>
         <source>Living</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zocken</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
         <source>Interwebs</source>
-        <translation type="unfinished"></translation>
+        <translation>Interwebs</translation>
     </message>
     <message>
         <source>Furry site</source>
-        <translation type="unfinished"></translation>
+        <translation>Furry-Seite</translation>
     </message>
     <message>
         <source>Compy</source>
-        <translation type="unfinished"></translation>
+        <translation>Compi</translation>
     </message>
     <message>
         <source>Operating systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebssysteme</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>Anime</translation>
     </message>
     <message>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Sex preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexuelle Vorliebe</translation>
     </message>
     <message>
         <source>Include my kinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Kinks zeigen</translation>
     </message>
 </context>
 <context>
     <name>Explanations</name>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>unspecified</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Angabe</translation>
     </message>
     <message>
         <source>guys: %1, girls: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jungs: %1, Mädels: %2</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>step %1 of 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 von 7</translation>
     </message>
     <message>
         <source>step %1 of 7, above &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 von 7, über „%2“</translation>
     </message>
     <message>
         <source>step %1 of 7, below &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 von 7, unter „%2“</translation>
     </message>
     <message>
         <source>step %1 of 7, above &quot;%2&quot; and below &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 von 7, über „%2“ und unter „%3“</translation>
     </message>
     <message>
         <source>role play %1, real life %2</source>
-        <translation type="unfinished"></translation>
+        <translation>im Rollenspiel: %1, im echten Leben: %2</translation>
     </message>
 </context>
 <context>
     <name>Families</name>
     <message>
         <source>Undecided</source>
-        <translation type="unfinished"></translation>
+        <translation>Unentschlossen</translation>
     </message>
     <message>
         <source>Artiodactyla (Two-Hoofed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Artiodactyla (Paarhufer)</translation>
     </message>
     <message>
         <source>Avian</source>
-        <translation type="unfinished"></translation>
+        <translation>Vögel</translation>
     </message>
     <message>
         <source>Canidae (Dog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canidae (Hund)</translation>
     </message>
     <message>
         <source>Centaur</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentaur</translation>
     </message>
     <message>
         <source>Chiroptera (Bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiroptera (Fledermaus)</translation>
     </message>
     <message>
         <source>Cetacea (Whale)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cetacea (Wal)</translation>
     </message>
     <message>
         <source>Equidae (Horse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Equidae (Pferd)</translation>
     </message>
     <message>
         <source>Edentata</source>
-        <translation type="unfinished"></translation>
+        <translation>Edentata</translation>
     </message>
     <message>
         <source>Feline (Cat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Felidae (Katze)</translation>
     </message>
     <message>
         <source>Herpestidae (Mongoose)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herpestidae (Mungo)</translation>
     </message>
     <message>
         <source>Hyaenidae</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyaenidae</translation>
     </message>
     <message>
         <source>Insectivora</source>
-        <translation type="unfinished"></translation>
+        <translation>Insectivora</translation>
     </message>
     <message>
         <source>Lagomorpha (Rabbit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagomorpha (Hase)</translation>
     </message>
     <message>
         <source>Mustelidae (Weasel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mustelidae (Wiesel)</translation>
     </message>
     <message>
         <source>Marsupialia</source>
-        <translation type="unfinished"></translation>
+        <translation>Marsupialia</translation>
     </message>
     <message>
         <source>Monotremata (Platypy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monotremata (Schnabeltiere)</translation>
     </message>
     <message>
         <source>Procyonidae (Racoon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procyonidae (Waschbär)</translation>
     </message>
     <message>
         <source>Pinnipedia (Seal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinnipedia (Robbe)</translation>
     </message>
     <message>
         <source>Primate</source>
-        <translation type="unfinished"></translation>
+        <translation>Primaten</translation>
     </message>
     <message>
         <source>Rodentia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodentia</translation>
     </message>
     <message>
         <source>Scaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuppig</translation>
     </message>
     <message>
         <source>Ursidae (Bear)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursidae (Bär)</translation>
     </message>
     <message>
         <source>Viverridae (Civet)</source>
-        <translation type="unfinished"></translation>
+        <translation>Viverridae (Zibetkatze)</translation>
     </message>
     <message>
         <source>Mythical</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabelwesen</translation>
     </message>
     <message>
         <source>Polymorph</source>
-        <translation type="unfinished"></translation>
+        <translation>Polymorph</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
 </context>
 <context>
     <name>Games</name>
     <message>
         <source>RPG</source>
-        <translation type="unfinished"></translation>
+        <translation>RPG</translation>
     </message>
     <message>
         <source>MMORPG</source>
-        <translation type="unfinished"></translation>
+        <translation>MMORPG</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Shooter</translation>
     </message>
     <message>
         <source>Action/Adventure</source>
-        <translation type="unfinished"></translation>
+        <translation>Action/Adventure</translation>
     </message>
     <message>
         <source>Music/Dance</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik/Tanz</translation>
     </message>
     <message>
         <source>Board and Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Brett &amp; Karten</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzle</translation>
     </message>
     <message>
         <source>Sports</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
 </context>
 <context>
     <name>Genders</name>
     <message>
         <source>Polymorph</source>
-        <translation type="unfinished"></translation>
+        <translation>Polymorph</translation>
     </message>
     <message>
         <source>Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Männlich</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiblich</translation>
     </message>
     <message>
         <source>Herm</source>
-        <translation type="unfinished"></translation>
+        <translation>Herm</translation>
     </message>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Angabe</translation>
     </message>
 </context>
 <context>
@@ -405,13 +405,21 @@ Picture char means this character is used in artwork
 RP char means you use this character to Role Play/MUCK
 Guardian char means that this is your &quot;guardian spirit&quot; or totem
 Story char means that this is a character you use to write in stories</source>
-        <translation type="unfinished"></translation>
+        <translation>Hake alle Merkmale an, die dein Charakter hat; die linken erklären sich von selbst
+Alter Ego heißt: Das bist du selbst als Fellwesen
+Kostümfigur heißt: In diese Figur schlüpfst du gern hinein
+Bildfigur heißt: Dieser Charakter taucht in Artwork auf
+RP-Charakter heißt: Mit ihm spielst du Rollenspiele/MUCKs
+Schutzgeist heißt: Das ist dein „Schutzgeist“ oder Totem
+Geschichtenfigur heißt: Über diesen Charakter schreibst du Geschichten</translation>
     </message>
     <message>
         <source>6 - Humanoid body with very little animal features
 3 - A good trade off between human features and feral features
 1 - You&apos;re a total feral furry</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Menschlicher Körper mit nur wenigen tierischen Zügen
+3 - Eine gute Mischung aus menschlichen und feralen Zügen
+1 - Du bist ein komplett feraler Furry</translation>
     </message>
     <message>
         <source>6 - This is a drawing? No... you lie D&apos;:
@@ -421,7 +429,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Stylized is nice, realism is overrated
 1 - Give me big eyes and bouncy toons! ^_^
 0 - Realism? Bring on the squiggly stick figures :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Das ist eine Zeichnung? Nein... du lügst D&apos;:
+5 - Fotorealistisch oder gar nicht, ich will jedes einzelne Haar sehen
+4 - Detailliert und natürlich, mit ein bisschen künstlerischer Freiheit
+3 - Halb echt, halb Cartoon, passt mir gut
+2 - Stilisiert ist schön, Realismus wird überbewertet
+1 - Her mit großen Augen und hüpfenden Toons! ^_^
+0 - Realismus? Her mit den krakeligen Strichmännchen :P</translation>
     </message>
     <message>
         <source>6 - I R teh RP KING! BOW DOWN BETCHES! &gt;:D
@@ -431,7 +445,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Tried it a couple of times... meh
 1 - I&apos;ve watched others RP but never joined in
 0 - *backs away slowly* RP? No thanks o.O</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ICH BIN DER RP-KÖNIG! VERBEUGT EUCH, IHR NOOBS! &gt;:D
+5 - Ich RP jede Nacht und habe mehr Charaktere, als ich zählen kann
+4 - Ich RP ein paar Mal pro Woche auf meinen Lieblingsseiten
+3 - Ich RP ab und zu, wenn mir danach ist
+2 - Hab&apos;s ein paarmal probiert... joa
+1 - Ich hab anderen beim RP zugeschaut, aber nie mitgemacht
+0 - *weicht langsam zurück* RP? Nein danke o.O</translation>
     </message>
     <message>
         <source>6 - This is not a costume, good sir, this is my skin! D:&lt;
@@ -441,7 +461,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I&apos;d love a suit someday, saving up the pennies ;_;
 1 - Fun to look at, but you won&apos;t catch me in one
 0 - Too hot, too smelly, too expensive. Nope! &gt;_&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Das ist kein Kostüm, werter Herr, das ist meine Haut! D:&lt;
+5 - Ich habe mehrere Suits und trage sie bei jeder Gelegenheit
+4 - Ich habe einen eigenen Fursuit und führe ihn ab und zu aus
+3 - Ich habe einen Partial (Ohren, Schwanz, Pfoten) oder ein Suit ist unterwegs
+2 - Irgendwann hätte ich gern einen Suit, ich spare schon ;_;
+1 - Schön anzusehen, aber mich kriegt da keiner rein
+0 - Zu heiß, zu müffelig, zu teuer. Nö! &gt;_&lt;</translation>
     </message>
     <message>
         <source>6 - Screw the legals, make me furry, NAO!!!
@@ -451,7 +477,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Fun to daydream about, but I&apos;ll stay as I am
 1 - Only in stories and art, thanks
 0 - Nope, I&apos;m keeping my opposable thumbs and bare skin :|</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Scheiß auf die Gesetze, macht mich furry, SOFORT!!!
+5 - Meldet mich als Betatester für jedes TF-Serum an
+4 - Wenn es sicher und dauerhaft wäre, sofort
+3 - Vielleicht, wenn ich mich am Wochenende zurückverwandeln könnte
+2 - Schön zum Tagträumen, aber ich bleibe, wie ich bin
+1 - Nur in Geschichten und Bildern, danke
+0 - Nö, ich behalte meine Daumen und meine nackte Haut :|</translation>
     </message>
     <message>
         <source>6 - If it moves, I&apos;ll hug it (if it doesn&apos;t move, I&apos;ll hug it until it does &gt;:3)
@@ -461,7 +493,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Only from people I know really well
 1 - Ask first... and I&apos;ll probably still say no
 0 - Don&apos;t touch me! &gt;:(</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Wenn es sich bewegt, knuddle ich es (wenn nicht, knuddle ich es, bis es das tut &gt;:3)
+5 - Knuddler für alle! Freunde, Fremde, Laternenpfähle... *glomp*
+4 - Ich liebe Knuddler und verteile sie großzügig an Freunde
+3 - Ab und zu eine Umarmung ist schön
+2 - Nur von Leuten, die ich richtig gut kenne
+1 - Erst fragen... und wahrscheinlich sage ich trotzdem nein
+0 - Fass mich nicht an! &gt;:(</translation>
     </message>
     <message>
         <source>6 - I build kingdoms with all my plushie friends
@@ -471,7 +509,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I&apos;ve kept one or two from when I was little
 1 - They&apos;re cute, but I don&apos;t own any
 0 - Plushies? What am I, five? :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich baue ganze Königreiche mit all meinen Plüschfreunden
+5 - Mein Bett ist mehr Plüsch als Matratze
+4 - Ich habe eine schöne Sammlung und jedes hat einen Namen
+3 - Ein paar Plüschis sitzen in meinem Regal
+2 - Ein, zwei habe ich noch von früher
+1 - Die sind süß, aber ich habe keine
+0 - Plüschtiere? Bin ich fünf, oder was? :P</translation>
     </message>
     <message>
         <source>6 - Been to lots of cons and have organized at least one
@@ -481,7 +525,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Been to one con so far
 1 - Never been, but I&apos;m planning to go soon! :D
 0 - Never been to a con and have no plans to go</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - War schon auf vielen Cons und habe mindestens eine mitorganisiert
+5 - Ich fahre jedes Jahr auf mehrere Cons und helfe als Staff mit
+4 - Ich schaffe es jedes Jahr auf mindestens eine Con
+3 - War schon auf ein paar Cons
+2 - War bisher auf einer Con
+1 - Noch nie, aber ich will bald mal hin! :D
+0 - War noch nie auf einer Con und habe es auch nicht vor</translation>
     </message>
     <message>
         <source>6 - Art iz lief! :D
@@ -492,7 +542,14 @@ Story char means that this is a character you use to write in stories</source>
 2 - I mostly look, I can&apos;t draw to save my tail
 1 - I glance at some art now and then
 0 - Art? Meh, not my thing</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Kunst is Lebn! :D
+5 - Ich zeichne viel und habe eine ganze Galerie eigener Werke,
+    Commissions willkommen! ^_^
+4 - Ich zeichne oft und stelle meine Sachen online
+3 - Ich kritzle manchmal und schaue mir gern Kunst an
+2 - Ich schaue meist nur zu, zeichnen kann ich nicht mal, um meinen Schwanz zu retten
+1 - Ab und zu werfe ich einen Blick auf Artwork
+0 - Kunst? Joa, nicht so mein Ding</translation>
     </message>
     <message>
         <source>6 - I dominate the writing market! &gt;^,.,^&lt;
@@ -502,7 +559,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I mostly read, but sometimes I jot down an idea
 1 - I read furry stories but never write any
 0 - Writing? I can barely manage a shopping list o.o</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich beherrsche den Schreibmarkt! &gt;^,.,^&lt;
+5 - Ich schreibe ständig und habe eine treue Leserschaft
+4 - Ich schreibe regelmäßig Geschichten und stelle sie online
+3 - Ab und zu schreibe ich mal was
+2 - Ich lese meistens, aber manchmal notiere ich mir eine Idee
+1 - Ich lese Furry-Geschichten, schreibe aber selbst keine
+0 - Schreiben? Ich kriege kaum einen Einkaufszettel hin o.o</translation>
     </message>
     <message>
         <source>6 - What more is there to do in lief than yiff? :D
@@ -512,7 +575,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - A little yiff is OK, but it&apos;s not why I&apos;m here
 1 - I&apos;d rather keep my fur clean, thanks
 0 - Yiff? Ewww, no! &gt;_&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Was gibt&apos;s im Lebn Schöneres als Yiff? :D
+5 - Ich yiffe oft und genieße jede Minute ;3
+4 - Yiff ist ein großer Teil meines Furry-Lebens
+3 - Yiff ist ab und zu ganz nett
+2 - Ein bisschen Yiff ist okay, aber deswegen bin ich nicht hier
+1 - Ich halte mein Fell lieber sauber, danke
+0 - Yiff? Iiih, nein! &gt;_&lt;</translation>
     </message>
     <message>
         <source>6 - 60+
@@ -522,7 +591,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - 20 =&gt; 29
 1 - 10 =&gt; 19
 0 - Under 10 years of age</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - 60+
+5 - 50 =&gt; 59
+4 - 40 =&gt; 49
+3 - 30 =&gt; 39
+2 - 20 =&gt; 29
+1 - 10 =&gt; 19
+0 - Unter 10 Jahren</translation>
     </message>
     <message>
         <source>6 - Doctorate or equivalent
@@ -532,11 +607,17 @@ Story char means that this is a character you use to write in stories</source>
 2 - High school grad/GED
 1 - Haven&apos;t finished high school
 0 - Haven&apos;t started highschool</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Promotion oder Gleichwertiges
+5 - Master oder Gleichwertiges
+4 - Bachelor oder Gleichwertiges
+3 - Etwas Ausbildung nach der Schule
+2 - Schulabschluss (Abitur, Mittlere Reife o. Ä.)
+1 - Schule noch nicht abgeschlossen
+0 - Noch nicht in der Schule</translation>
     </message>
     <message>
         <source>What is your current employment type and what are you trained in?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist deine derzeitige Beschäftigung und worin bist du ausgebildet?</translation>
     </message>
     <message>
         <source>6 - I r nawt h00man, I am FURREH! =^3^=
@@ -546,7 +627,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Mostly human with a few furry bits
 1 - I just like furry stuff, that&apos;s all
 0 - 100% h00man, I just hang around here :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich bin nich Mensch, ich bin FELLIG! =^3^=
+5 - Durch und durch Furry, der Mensch ist nur ein Kostüm
+4 - Furry zu sein ist ein großer Teil von mir
+3 - Halb Furry, halb Mensch, ganz großartig
+2 - Vor allem Mensch, mit ein paar Furry-Anteilen
+1 - Ich mag einfach Furry-Kram, das ist alles
+0 - 100 % Mensch, ich hänge hier nur rum :P</translation>
     </message>
     <message>
         <source>6 - Living with a spouse/significant other on a long term basis
@@ -556,7 +643,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Living with relatives
 1 - Still living with my parents
 0 - No fixed place right now (couch, dorm, cardboard box...)</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Wohne auf Dauer mit Ehepartner/fester Beziehung zusammen
+5 - Wohne mit meinem Partner, vorerst nur wir zwei
+4 - Wohne allein, Herr/Herrin über mein Reich
+3 - Wohne in einer WG
+2 - Wohne bei Verwandten
+1 - Wohne noch bei meinen Eltern
+0 - Gerade kein fester Wohnsitz (Sofa, Wohnheim, Pappkarton...)</translation>
     </message>
     <message>
         <source>6 - I have lots &apos;n lots &apos;n lots of animals at my place ^_^
@@ -566,7 +659,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - No pets right now, but I used to have some
 1 - I&apos;d like a pet someday
 0 - No pets, never had any, and I&apos;m fine with that</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Bei mir wohnen gaaanz viele Tiere ^_^
+5 - Ich habe ein paar Haustiere und die sind hier die Chefs
+4 - Ich habe ein paar Haustiere, die ich total verwöhne
+3 - Ich habe ein Haustier, das mein bester Freund ist
+2 - Gerade keine Haustiere, aber früher schon
+1 - Irgendwann hätte ich gern ein Haustier
+0 - Keine Haustiere, nie gehabt, und das passt so</translation>
     </message>
     <message>
         <source>6 - I&apos;m MLG pro, n00bz!
@@ -576,7 +675,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - A quick game once in a while
 1 - I used to play, but not much anymore
 0 - Games? I have a life, you know :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich bin MLG-Pro, n00bs!
+5 - Ich zocke jeden Tag und bin verdammt gut
+4 - Ich zocke viel, fast jeden Abend und am Wochenende
+3 - Ich spiele ab und zu ein paar Spiele
+2 - Mal eine schnelle Runde zwischendurch
+1 - Früher habe ich gespielt, jetzt kaum noch
+0 - Spiele? Ich hab ein Leben, weißt du :P</translation>
     </message>
     <message>
         <source>6 - I am a Webmaster/Admin to my website or I am moderator/staff member on a well established site
@@ -586,7 +691,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I mostly lurk and read
 1 - I check my email and that&apos;s about it
 0 - What&apos;s this &quot;interwebs&quot; thing? o.O</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich bin Webmaster/Admin meiner eigenen Seite oder Moderator/Staff auf einer großen, etablierten Seite
+5 - Ich betreibe eine eigene kleine Seite oder einen Blog und halte sie aktuell
+4 - Ich poste jeden Tag in Foren und auf Seiten
+3 - Ich surfe viel und poste ab und zu
+2 - Ich lese meistens nur still mit
+1 - Ich checke meine Mails, das war&apos;s
+0 - Was ist dieses „Interwebs“? o.O</translation>
     </message>
     <message>
         <source>6 - Imma have the first person to receive anelectronic interface in my head
@@ -596,7 +707,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I can get online and do the basics
 1 - I need help every time something goes wrong
 0 - Which one is the &quot;any key&quot;? D:</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich werd der Erste mit &apos;nem elektronischen Interface im Kopf
+5 - Ich baue meine eigenen Rechner und schreibe meinen eigenen Code
+4 - Die meisten Computerprobleme löse ich selbst
+3 - Ich kenne mich mit Computern ziemlich gut aus
+2 - Ich komme ins Internet und kann das Nötigste
+1 - Ich brauche jedes Mal Hilfe, wenn etwas schiefgeht
+0 - Welche ist denn die „beliebige Taste“? D:</translation>
     </message>
     <message>
         <source>6 - I am a writer/artist/seyeiuu
@@ -606,7 +723,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I&apos;ve seen a few shows, they&apos;re OK
 1 - I&apos;ve heard of it but never really watched any
 0 - Anime? Cartoons from Japan? No thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Ich bin Autor/Zeichner/Seiyuu
+5 - Ich schaue alles und gehe im Cosplay auf Anime-Cons
+4 - Ich schaue viel Anime und lese Manga
+3 - Ab und zu schaue ich eine Serie
+2 - Ein paar Serien habe ich gesehen, ganz okay
+1 - Kenne ich, habe aber nie richtig was geschaut
+0 - Anime? Zeichentrick aus Japan? Nein danke</translation>
     </message>
     <message>
         <source>6 - Motto I go by: life is a glass and sex is the beverage; without it, life is empty! Sex IS life!
@@ -616,1613 +739,1621 @@ Story char means that this is a character you use to write in stories</source>
 2 - Not much going on there, and that&apos;s OK
 1 - Haven&apos;t had sex yet, but maybe someday
 0 - Not interested in sex at all</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Mein Motto: Das Leben ist ein Glas und Sex das Getränk; ohne ihn ist das Leben leer! Sex IST Leben!
+5 - Sex ist toll und ich kriege reichlich davon ;3
+4 - Ich habe regelmäßig Sex und genieße ihn
+3 - Sex ist ab und zu ganz schön
+2 - Da läuft nicht viel, und das ist okay
+1 - Noch keinen Sex gehabt, aber vielleicht irgendwann
+0 - Sex interessiert mich überhaupt nicht</translation>
     </message>
     <message>
         <source>Do you want to show your kinks in your code line?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du deine Kinks in deiner Code-Zeile zeigen?</translation>
     </message>
 </context>
 <context>
     <name>KinkDescriptions</name>
     <message>
         <source>have sexual encounters in a fursuit or with someone in one</source>
-        <translation type="unfinished"></translation>
+        <translation>im Fursuit Sex zu haben oder mit jemandem, der einen trägt</translation>
     </message>
     <message>
         <source>use plushies for sexual pleasure</source>
-        <translation type="unfinished"></translation>
+        <translation>Plüschtiere zum sexuellen Vergnügen zu benutzen</translation>
     </message>
     <message>
         <source>feel sexual attraction toward real, non-anthro animals</source>
-        <translation type="unfinished"></translation>
+        <translation>dich sexuell zu echten, nicht anthropomorphen Tieren hingezogen zu fühlen</translation>
     </message>
     <message>
         <source>role-play as someone older or younger than you really are</source>
-        <translation type="unfinished"></translation>
+        <translation>im Rollenspiel älter oder jünger zu sein, als du wirklich bist</translation>
     </message>
     <message>
         <source>have anal sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Analsex zu haben</translation>
     </message>
     <message>
         <source>try pretty much anything your partner(s) come up with</source>
-        <translation type="unfinished"></translation>
+        <translation>so ziemlich alles auszuprobieren, was dein(e) Partner vorschlagen</translation>
     </message>
     <message>
         <source>bite or be bitten during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Sex zu beißen oder gebissen zu werden</translation>
     </message>
     <message>
         <source>bring blood into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>Blut ins Liebesspiel einzubringen</translation>
     </message>
     <message>
         <source>tie up your partner or be tied up yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>deinen Partner zu fesseln oder selbst gefesselt zu werden</translation>
     </message>
     <message>
         <source>mark or be marked with a permanent brand</source>
-        <translation type="unfinished"></translation>
+        <translation>mit einem bleibenden Brandzeichen zu markieren oder markiert zu werden</translation>
     </message>
     <message>
         <source>fondle, kiss and otherwise play with breasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Brüste zu streicheln, zu küssen und mit ihnen zu spielen</translation>
     </message>
     <message>
         <source>restrict breathing during sex for a heightened rush</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Sex für den besonderen Kick die Atmung einzuschränken</translation>
     </message>
     <message>
         <source>have sex with the aim or fantasy of making offspring</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex mit dem Ziel oder der Fantasie zu haben, Nachwuchs zu zeugen</translation>
     </message>
     <message>
         <source>kiss, lick or otherwise adore your partner&apos;s boots</source>
-        <translation type="unfinished"></translation>
+        <translation>die Stiefel deines Partners zu küssen, zu lecken oder anders zu verehren</translation>
     </message>
     <message>
         <source>fantasize about castrating someone or being castrated</source>
-        <translation type="unfinished"></translation>
+        <translation>davon zu fantasieren, jemanden zu kastrieren oder kastriert zu werden</translation>
     </message>
     <message>
         <source>give or receive pain to the genitals (cock and ball torture)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmerzen an den Genitalien zuzufügen oder zu empfangen (Cock and Ball Torture)</translation>
     </message>
     <message>
         <source>have sex under the influence of alcohol or other substances</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex unter dem Einfluss von Alkohol oder anderen Substanzen zu haben</translation>
     </message>
     <message>
         <source>adore and pleasure your partner&apos;s vagina</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vagina deiner Partnerin zu verehren und zu verwöhnen</translation>
     </message>
     <message>
         <source>savor your partner&apos;s cum</source>
-        <translation type="unfinished"></translation>
+        <translation>das Sperma deines Partners zu genießen</translation>
     </message>
     <message>
         <source>be covered in cum or cover your partner in it</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Sperma bedeckt zu werden oder deinen Partner damit zu bedecken</translation>
     </message>
     <message>
         <source>adore and pleasure your partner&apos;s penis</source>
-        <translation type="unfinished"></translation>
+        <translation>den Penis deines Partners zu verehren und zu verwöhnen</translation>
     </message>
     <message>
         <source>wear clothes usually worn by the other gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung zu tragen, die sonst das andere Geschlecht trägt</translation>
     </message>
     <message>
         <source>have an accepting consensus between the partners involved</source>
-        <translation type="unfinished"></translation>
+        <translation>ein klares Einverständnis zwischen allen Beteiligten zu haben</translation>
     </message>
     <message>
         <source>cuddle and snuggle with your partner(s) before/during/after sex</source>
-        <translation type="unfinished"></translation>
+        <translation>vor, beim oder nach dem Sex mit deinem Partner zu kuscheln</translation>
     </message>
     <message>
         <source>take control and dominate your partner(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kontrolle zu übernehmen und deinen Partner zu dominieren</translation>
     </message>
     <message>
         <source>use sex dolls or act as a living doll for your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexpuppen zu benutzen oder für deinen Partner eine lebende Puppe zu sein</translation>
     </message>
     <message>
         <source>wear diapers or have your partner wear them</source>
-        <translation type="unfinished"></translation>
+        <translation>Windeln zu tragen oder deinen Partner welche tragen zu lassen</translation>
     </message>
     <message>
         <source>set rules and punish when they are broken, or be punished yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln aufzustellen und Verstöße zu bestrafen oder selbst bestraft zu werden</translation>
     </message>
     <message>
         <source>talk dirty or be talked dirty to during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Sex schmutzig zu reden oder schmutzig angeredet zu werden</translation>
     </message>
     <message>
         <source>misbehave on purpose so that you get put in your place</source>
-        <translation type="unfinished"></translation>
+        <translation>absichtlich unartig zu sein, damit man dich in die Schranken weist</translation>
     </message>
     <message>
         <source>color your fur, hair or skin with dyes or body paint for play</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Spiel Fell, Haare oder Haut mit Farbe oder Bodypaint zu färben</translation>
     </message>
     <message>
         <source>give or receive enemas</source>
-        <translation type="unfinished"></translation>
+        <translation>Einläufe zu geben oder zu bekommen</translation>
     </message>
     <message>
         <source>use electrical stimulation for sexual pleasure</source>
-        <translation type="unfinished"></translation>
+        <translation>elektrische Stimulation zum sexuellen Vergnügen zu nutzen</translation>
     </message>
     <message>
         <source>show yourself off or have sex where others might see</source>
-        <translation type="unfinished"></translation>
+        <translation>dich zu zeigen oder Sex zu haben, wo andere zusehen könnten</translation>
     </message>
     <message>
         <source>be with a partner who has plenty of sexual experience</source>
-        <translation type="unfinished"></translation>
+        <translation>mit jemandem zusammen zu sein, der viel sexuelle Erfahrung hat</translation>
     </message>
     <message>
         <source>bring food into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen ins Liebesspiel einzubringen</translation>
     </message>
     <message>
         <source>give feet or paws sexual attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Füßen oder Pfoten sexuelle Aufmerksamkeit zu schenken</translation>
     </message>
     <message>
         <source>scare or be scared as part of sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Liebesspiel Angst zu machen oder Angst gemacht zu bekommen</translation>
     </message>
     <message>
         <source>be made more feminine by your partner, or make a partner more feminine</source>
-        <translation type="unfinished"></translation>
+        <translation>von deinem Partner femininer gemacht zu werden oder ihn femininer zu machen</translation>
     </message>
     <message>
         <source>insert a whole hand into your partner or have it done to you</source>
-        <translation type="unfinished"></translation>
+        <translation>deinem Partner die ganze Hand einzuführen oder es selbst zu erleben</translation>
     </message>
     <message>
         <source>humiliate your partner or be humiliated</source>
-        <translation type="unfinished"></translation>
+        <translation>deinen Partner zu demütigen oder gedemütigt zu werden</translation>
     </message>
     <message>
         <source>role-play sex between members of the same family</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex zwischen Familienmitgliedern im Rollenspiel nachzuspielen</translation>
     </message>
     <message>
         <source>be with a partner who has little or no sexual experience</source>
-        <translation type="unfinished"></translation>
+        <translation>mit jemandem zusammen zu sein, der wenig oder keine sexuelle Erfahrung hat</translation>
     </message>
     <message>
         <source>be treated like a baby by your partner, or look after one who is</source>
-        <translation type="unfinished"></translation>
+        <translation>von deinem Partner wie ein Baby behandelt zu werden oder dich um ein „Baby“ zu kümmern</translation>
     </message>
     <message>
         <source>fantasize about bodies being inflated or swelling up</source>
-        <translation type="unfinished"></translation>
+        <translation>davon zu fantasieren, dass Körper aufgeblasen werden oder anschwellen</translation>
     </message>
     <message>
         <source>be with a partner in heat, or be in heat yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>mit jemandem zusammen zu sein, der läufig ist, oder selbst läufig zu sein</translation>
     </message>
     <message>
         <source>bring breast milk and lactation into your play</source>
-        <translation type="unfinished"></translation>
+        <translation>Muttermilch und Laktation ins Spiel zu bringen</translation>
     </message>
     <message>
         <source>be with partners who have big, heavy bodies</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Partnern mit großen, schweren Körpern zusammen zu sein</translation>
     </message>
     <message>
         <source>wear latex or rubber, or see your partner in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Latex oder Gummi zu tragen oder deinen Partner darin zu sehen</translation>
     </message>
     <message>
         <source>wear leather, or see your partner in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Leder zu tragen oder deinen Partner darin zu sehen</translation>
     </message>
     <message>
         <source>wear a leash and collar, or put them on your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Leine und Halsband zu tragen oder sie deinem Partner anzulegen</translation>
     </message>
     <message>
         <source>be intimate with robots, androids or other mechanical beings</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Robotern, Androiden oder anderen mechanischen Wesen intim zu werden</translation>
     </message>
     <message>
         <source>use sex machines and other mechanical devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexmaschinen und andere mechanische Geräte zu benutzen</translation>
     </message>
     <message>
         <source>use magic or magical powers in your play</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Spiel Magie oder magische Kräfte einzusetzen</translation>
     </message>
     <message>
         <source>act as the master of a partner who serves you</source>
-        <translation type="unfinished"></translation>
+        <translation>Herr oder Herrin eines Partners zu sein, der dir dient</translation>
     </message>
     <message>
         <source>masturbate, or watch your partner masturbate</source>
-        <translation type="unfinished"></translation>
+        <translation>zu masturbieren oder deinem Partner dabei zuzusehen</translation>
     </message>
     <message>
         <source>get messy and sticky with fluids, food or mud</source>
-        <translation type="unfinished"></translation>
+        <translation>dich mit Flüssigkeiten, Essen oder Schlamm richtig einzusauen</translation>
     </message>
     <message>
         <source>control your partner&apos;s mind or have yours controlled, e.g. by hypnosis</source>
-        <translation type="unfinished"></translation>
+        <translation>den Geist deines Partners zu kontrollieren oder deinen kontrollieren zu lassen, etwa durch Hypnose</translation>
     </message>
     <message>
         <source>enjoy the natural scent and musk of your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>den natürlichen Duft und Moschus deines Partners zu genießen</translation>
     </message>
     <message>
         <source>pinch, clamp or otherwise torment nipples</source>
-        <translation type="unfinished"></translation>
+        <translation>Nippel zu kneifen, abzuklemmen oder anders zu quälen</translation>
     </message>
     <message>
         <source>have a smooth body without genitals, or be with someone who has one</source>
-        <translation type="unfinished"></translation>
+        <translation>einen glatten Körper ohne Genitalien zu haben oder mit jemandem zusammen zu sein, der einen hat</translation>
     </message>
     <message>
         <source>give or receive oral sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Oralsex zu geben oder zu bekommen</translation>
     </message>
     <message>
         <source>keep your partner from reaching orgasm, or be kept from it yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>deinem Partner den Orgasmus zu verweigern oder ihn dir verweigern zu lassen</translation>
     </message>
     <message>
         <source>have sex with many partners at once</source>
-        <translation type="unfinished"></translation>
+        <translation>mit vielen Partnern gleichzeitig Sex zu haben</translation>
     </message>
     <message>
         <source>wear panties or play with your partner&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Höschen zu tragen oder mit denen deines Partners zu spielen</translation>
     </message>
     <message>
         <source>be treated as a pet or keep your partner as one</source>
-        <translation type="unfinished"></translation>
+        <translation>wie ein Haustier behandelt zu werden oder deinen Partner als eins zu halten</translation>
     </message>
     <message>
         <source>have piercings or play with your partner&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Piercings zu haben oder mit denen deines Partners zu spielen</translation>
     </message>
     <message>
         <source>play the predator who hunts down and takes their prey</source>
-        <translation type="unfinished"></translation>
+        <translation>den Jäger zu spielen, der seine Beute jagt und sich nimmt</translation>
     </message>
     <message>
         <source>find pregnancy sexy, in yourself or in your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwangerschaft sexy zu finden, bei dir oder deinem Partner</translation>
     </message>
     <message>
         <source>play the prey who gets hunted down and caught</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beute zu spielen, die gejagt und gefangen wird</translation>
     </message>
     <message>
         <source>act out forced sex scenes that were agreed on beforehand</source>
-        <translation type="unfinished"></translation>
+        <translation>vorher abgesprochene Szenen von erzwungenem Sex nachzuspielen</translation>
     </message>
     <message>
         <source>lick around your partner&apos;s anus or have yours licked</source>
-        <translation type="unfinished"></translation>
+        <translation>den Anus deines Partners zu lecken oder deinen lecken zu lassen</translation>
     </message>
     <message>
         <source>act out scenes and characters with your partner(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>mit deinem Partner Szenen und Figuren auszuspielen</translation>
     </message>
     <message>
         <source>make love in a tender, caring, romantic way</source>
-        <translation type="unfinished"></translation>
+        <translation>zärtlich, liebevoll und romantisch miteinander zu schlafen</translation>
     </message>
     <message>
         <source>cause your partner pain for the pleasure of both of you</source>
-        <translation type="unfinished"></translation>
+        <translation>deinem Partner zu eurer beider Vergnügen Schmerzen zuzufügen</translation>
     </message>
     <message>
         <source>bring feces into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>Kot ins Liebesspiel einzubringen</translation>
     </message>
     <message>
         <source>be with partners who are short</source>
-        <translation type="unfinished"></translation>
+        <translation>mit kleinen Partnern zusammen zu sein</translation>
     </message>
     <message>
         <source>be with partners who have small, slender bodies</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Partnern mit kleinen, schlanken Körpern zusammen zu sein</translation>
     </message>
     <message>
         <source>fantasize about killing or being killed during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>davon zu fantasieren, beim Sex zu töten oder getötet zu werden</translation>
     </message>
     <message>
         <source>spank or be spanked</source>
-        <translation type="unfinished"></translation>
+        <translation>den Hintern zu versohlen oder versohlt zu bekommen</translation>
     </message>
     <message>
         <source>squish or be squished under a much bigger body</source>
-        <translation type="unfinished"></translation>
+        <translation>unter einem viel größeren Körper zu zerquetschen oder zerquetscht zu werden</translation>
     </message>
     <message>
         <source>make a female partner squirt, or squirt yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>deine Partnerin zum Squirten zu bringen oder selbst zu squirten</translation>
     </message>
     <message>
         <source>give up control and submit to your partner(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kontrolle abzugeben und dich deinem Partner zu unterwerfen</translation>
     </message>
     <message>
         <source>switch between the dominant and the submissive role</source>
-        <translation type="unfinished"></translation>
+        <translation>zwischen der dominanten und der devoten Rolle zu wechseln</translation>
     </message>
     <message>
         <source>be with partners who are tall</source>
-        <translation type="unfinished"></translation>
+        <translation>mit großen Partnern zusammen zu sein</translation>
     </message>
     <message>
         <source>have tattoos or be with a tattooed partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Tattoos zu haben oder mit einem tätowierten Partner zusammen zu sein</translation>
     </message>
     <message>
         <source>tease your partner or be teased until someone gives in</source>
-        <translation type="unfinished"></translation>
+        <translation>deinen Partner zu necken oder geneckt zu werden, bis einer nachgibt</translation>
     </message>
     <message>
         <source>tickle or be tickled</source>
-        <translation type="unfinished"></translation>
+        <translation>zu kitzeln oder gekitzelt zu werden</translation>
     </message>
     <message>
         <source>use sex toys, alone or with a partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexspielzeug zu benutzen, allein oder zu zweit</translation>
     </message>
     <message>
         <source>play with tentacles or tentacled creatures</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Tentakeln oder Tentakelwesen zu spielen</translation>
     </message>
     <message>
         <source>change shape, or watch your partner change shape, during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Sex deine Gestalt zu ändern oder deinem Partner dabei zuzusehen</translation>
     </message>
     <message>
         <source>leave sex out of the picture because it does not interest you</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex ganz außen vor zu lassen, weil er dich nicht interessiert</translation>
     </message>
     <message>
         <source>drink blood or have your blood drunk, vampire style</source>
-        <translation type="unfinished"></translation>
+        <translation>wie ein Vampir Blut zu trinken oder dein Blut trinken zu lassen</translation>
     </message>
     <message>
         <source>fantasize about swallowing someone whole or being swallowed</source>
-        <translation type="unfinished"></translation>
+        <translation>davon zu fantasieren, jemanden ganz zu verschlingen oder verschlungen zu werden</translation>
     </message>
     <message>
         <source>watch others undress or have sex</source>
-        <translation type="unfinished"></translation>
+        <translation>anderen beim Ausziehen oder beim Sex zuzusehen</translation>
     </message>
     <message>
         <source>bring urine into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>Urin ins Liebesspiel einzubringen</translation>
     </message>
 </context>
 <context>
     <name>Kinks</name>
     <message>
         <source>Fursuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fursuit</translation>
     </message>
     <message>
         <source>Plushies</source>
-        <translation type="unfinished"></translation>
+        <translation>Plüschis</translation>
     </message>
     <message>
         <source>Zoophilia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoophilie</translation>
     </message>
     <message>
         <source>Age Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Age Play</translation>
     </message>
     <message>
         <source>Anal</source>
-        <translation type="unfinished"></translation>
+        <translation>Anal</translation>
     </message>
     <message>
         <source>Anything Goes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles geht</translation>
     </message>
     <message>
         <source>Biting</source>
-        <translation type="unfinished"></translation>
+        <translation>Beißen</translation>
     </message>
     <message>
         <source>Blood</source>
-        <translation type="unfinished"></translation>
+        <translation>Blut</translation>
     </message>
     <message>
         <source>Bondage</source>
-        <translation type="unfinished"></translation>
+        <translation>Bondage</translation>
     </message>
     <message>
         <source>Branding</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandmarken</translation>
     </message>
     <message>
         <source>Breast Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Brustspiele</translation>
     </message>
     <message>
         <source>Breath Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Atemkontrolle</translation>
     </message>
     <message>
         <source>Breeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Breeding</translation>
     </message>
     <message>
         <source>Boot Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiefelverehrung</translation>
     </message>
     <message>
         <source>Castration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastration</translation>
     </message>
     <message>
         <source>CBT</source>
-        <translation type="unfinished"></translation>
+        <translation>CBT</translation>
     </message>
     <message>
         <source>Chemical Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>Berauscht</translation>
     </message>
     <message>
         <source>Cunt Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Muschiverehrung</translation>
     </message>
     <message>
         <source>Cum (love of)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperma (lieben)</translation>
     </message>
     <message>
         <source>Cum (covered in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperma (bedeckt)</translation>
     </message>
     <message>
         <source>Cock Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwanzverehrung</translation>
     </message>
     <message>
         <source>Crossdressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Crossdressing</translation>
     </message>
     <message>
         <source>Consensual</source>
-        <translation type="unfinished"></translation>
+        <translation>Einvernehmlich</translation>
     </message>
     <message>
         <source>Cuddling</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuscheln</translation>
     </message>
     <message>
         <source>Dominate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominieren</translation>
     </message>
     <message>
         <source>Dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Puppen</translation>
     </message>
     <message>
         <source>Diapers</source>
-        <translation type="unfinished"></translation>
+        <translation>Windeln</translation>
     </message>
     <message>
         <source>Discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>Disziplin</translation>
     </message>
     <message>
         <source>Dirty Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirty Talk</translation>
     </message>
     <message>
         <source>Disobedient</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungehorsam</translation>
     </message>
     <message>
         <source>Dyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Färben</translation>
     </message>
     <message>
         <source>Enema</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlauf</translation>
     </message>
     <message>
         <source>E-Stim</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Stim</translation>
     </message>
     <message>
         <source>Exibitionist</source>
-        <translation type="unfinished"></translation>
+        <translation>Exhibitionist</translation>
     </message>
     <message>
         <source>Experienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfahren</translation>
     </message>
     <message>
         <source>Food Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Food Play</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Füße</translation>
     </message>
     <message>
         <source>Fear</source>
-        <translation type="unfinished"></translation>
+        <translation>Angst</translation>
     </message>
     <message>
         <source>Feminization</source>
-        <translation type="unfinished"></translation>
+        <translation>Feminisierung</translation>
     </message>
     <message>
         <source>Fisting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisting</translation>
     </message>
     <message>
         <source>Humiliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Demütigung</translation>
     </message>
     <message>
         <source>Incest</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzest</translation>
     </message>
     <message>
         <source>Inexperienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerfahren</translation>
     </message>
     <message>
         <source>Infantilist</source>
-        <translation type="unfinished"></translation>
+        <translation>Infantilismus</translation>
     </message>
     <message>
         <source>Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflation</translation>
     </message>
     <message>
         <source>In-Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufig</translation>
     </message>
     <message>
         <source>Lactophile</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktophilie</translation>
     </message>
     <message>
         <source>Large Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Großer Körper</translation>
     </message>
     <message>
         <source>Latex</source>
-        <translation type="unfinished"></translation>
+        <translation>Latex</translation>
     </message>
     <message>
         <source>Leather</source>
-        <translation type="unfinished"></translation>
+        <translation>Leder</translation>
     </message>
     <message>
         <source>Leashes and Collars</source>
-        <translation type="unfinished"></translation>
+        <translation>Leine &amp; Halsband</translation>
     </message>
     <message>
         <source>Machinist</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschinenwesen</translation>
     </message>
     <message>
         <source>Machinery</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexmaschinen</translation>
     </message>
     <message>
         <source>Magical</source>
-        <translation type="unfinished"></translation>
+        <translation>Magisch</translation>
     </message>
     <message>
         <source>Mastering</source>
-        <translation type="unfinished"></translation>
+        <translation>Herr/Herrin sein</translation>
     </message>
     <message>
         <source>Masterbation</source>
-        <translation type="unfinished"></translation>
+        <translation>Masturbation</translation>
     </message>
     <message>
         <source>Messy</source>
-        <translation type="unfinished"></translation>
+        <translation>Messy</translation>
     </message>
     <message>
         <source>Mind Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedankenkontrolle</translation>
     </message>
     <message>
         <source>Musky</source>
-        <translation type="unfinished"></translation>
+        <translation>Moschus</translation>
     </message>
     <message>
         <source>Nipple Torture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nippelfolter</translation>
     </message>
     <message>
         <source>Nullification</source>
-        <translation type="unfinished"></translation>
+        <translation>Nullifikation</translation>
     </message>
     <message>
         <source>Oral</source>
-        <translation type="unfinished"></translation>
+        <translation>Oral</translation>
     </message>
     <message>
         <source>Orgasm Denial</source>
-        <translation type="unfinished"></translation>
+        <translation>Orgasmusverbot</translation>
     </message>
     <message>
         <source>Orgy</source>
-        <translation type="unfinished"></translation>
+        <translation>Orgie</translation>
     </message>
     <message>
         <source>Panties</source>
-        <translation type="unfinished"></translation>
+        <translation>Höschen</translation>
     </message>
     <message>
         <source>Pet Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Pet Play</translation>
     </message>
     <message>
         <source>Piercing</source>
-        <translation type="unfinished"></translation>
+        <translation>Piercing</translation>
     </message>
     <message>
         <source>Predator</source>
-        <translation type="unfinished"></translation>
+        <translation>Jäger</translation>
     </message>
     <message>
         <source>Pregnancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwangerschaft</translation>
     </message>
     <message>
         <source>Prey</source>
-        <translation type="unfinished"></translation>
+        <translation>Beute</translation>
     </message>
     <message>
         <source>Rape</source>
-        <translation type="unfinished"></translation>
+        <translation>Rape-Play</translation>
     </message>
     <message>
         <source>Rimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimming</translation>
     </message>
     <message>
         <source>Role Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollenspiel</translation>
     </message>
     <message>
         <source>Romantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Romantisch</translation>
     </message>
     <message>
         <source>Sadist</source>
-        <translation type="unfinished"></translation>
+        <translation>Sadist</translation>
     </message>
     <message>
         <source>Scat</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaviar</translation>
     </message>
     <message>
         <source>Short Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinwüchsig</translation>
     </message>
     <message>
         <source>Small Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Zierlich</translation>
     </message>
     <message>
         <source>Snuff</source>
-        <translation type="unfinished"></translation>
+        <translation>Snuff</translation>
     </message>
     <message>
         <source>Spanking</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanking</translation>
     </message>
     <message>
         <source>Squishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerquetschen</translation>
     </message>
     <message>
         <source>Squirting</source>
-        <translation type="unfinished"></translation>
+        <translation>Squirting</translation>
     </message>
     <message>
         <source>Submissive</source>
-        <translation type="unfinished"></translation>
+        <translation>Devot</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch</translation>
     </message>
     <message>
         <source>Tall Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochgewachsen</translation>
     </message>
     <message>
         <source>Tattoing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tattoos</translation>
     </message>
     <message>
         <source>Teasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Necken</translation>
     </message>
     <message>
         <source>Tickling</source>
-        <translation type="unfinished"></translation>
+        <translation>Kitzeln</translation>
     </message>
     <message>
         <source>Toys</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeug</translation>
     </message>
     <message>
         <source>Tentacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentakel</translation>
     </message>
     <message>
         <source>Transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwandeln</translation>
     </message>
     <message>
         <source>Uninterested</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Interesse</translation>
     </message>
     <message>
         <source>Vampirism</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampirismus</translation>
     </message>
     <message>
         <source>Vore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vore</translation>
     </message>
     <message>
         <source>Voyeur</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyeur</translation>
     </message>
     <message>
         <source>Watersports</source>
-        <translation type="unfinished"></translation>
+        <translation>Natursekt</translation>
     </message>
 </context>
 <context>
     <name>ListQuestions</name>
     <message>
         <source>Species family</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierfamilie</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezies</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>Guys</source>
-        <translation type="unfinished"></translation>
+        <translation>Jungs</translation>
     </message>
     <message>
         <source>Girls</source>
-        <translation type="unfinished"></translation>
+        <translation>Mädels</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>Trained field</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausbildungsbereich</translation>
     </message>
     <message>
         <source>Role play</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollenspiel</translation>
     </message>
     <message>
         <source>Real life</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtes Leben</translation>
     </message>
 </context>
 <context>
     <name>Refusals</name>
     <message>
         <source>does not begin with 2.0F</source>
-        <translation type="unfinished"></translation>
+        <translation>beginnt nicht mit 2.0F</translation>
     </message>
     <message>
         <source>unknown family code &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Familiencode „%1“</translation>
     </message>
     <message>
         <source>unknown family code (byte 0x%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Familiencode (Byte 0x%1)</translation>
     </message>
 </context>
 <context>
     <name>Repairs</name>
     <message>
         <source>byte %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1</translation>
     </message>
     <message>
         <source>byte %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1, %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; read</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ gelesen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; rewritten as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ umgeschrieben zu „%2“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; rewritten as nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ fällt weg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; overridden by a later token</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ von einem späteren Token ersetzt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ übersprungen</translation>
     </message>
 </context>
 <context>
     <name>Species</name>
     <message>
         <source>Antelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Antilope</translation>
     </message>
     <message>
         <source>Buffalo</source>
-        <translation type="unfinished"></translation>
+        <translation>Büffel</translation>
     </message>
     <message>
         <source>Cattle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rind</translation>
     </message>
     <message>
         <source>Deer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hirsch</translation>
     </message>
     <message>
         <source>Camel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamel</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Giraffe</translation>
     </message>
     <message>
         <source>Goat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziege</translation>
     </message>
     <message>
         <source>Llama</source>
-        <translation type="unfinished"></translation>
+        <translation>Lama</translation>
     </message>
     <message>
         <source>Moose</source>
-        <translation type="unfinished"></translation>
+        <translation>Elch</translation>
     </message>
     <message>
         <source>Gnu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gnu</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwein</translation>
     </message>
     <message>
         <source>Reindeer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentier</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaf</translation>
     </message>
     <message>
         <source>Warthog</source>
-        <translation type="unfinished"></translation>
+        <translation>Warzenschwein</translation>
     </message>
     <message>
         <source>Gazelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gazelle</translation>
     </message>
     <message>
         <source>Albatross</source>
-        <translation type="unfinished"></translation>
+        <translation>Albatros</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Ente</translation>
     </message>
     <message>
         <source>Eagle</source>
-        <translation type="unfinished"></translation>
+        <translation>Adler</translation>
     </message>
     <message>
         <source>Falcon</source>
-        <translation type="unfinished"></translation>
+        <translation>Falke</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>Möwe</translation>
     </message>
     <message>
         <source>Hawk</source>
-        <translation type="unfinished"></translation>
+        <translation>Habicht</translation>
     </message>
     <message>
         <source>Kiwi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiwi</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Eule</translation>
     </message>
     <message>
         <source>Raven</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabe</translation>
     </message>
     <message>
         <source>Sparrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Spatz</translation>
     </message>
     <message>
         <source>Wren</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaunkönig</translation>
     </message>
     <message>
         <source>Arctic Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarfuchs</translation>
     </message>
     <message>
         <source>Coyote</source>
-        <translation type="unfinished"></translation>
+        <translation>Kojote</translation>
     </message>
     <message>
         <source>Dingo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dingo</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchs</translation>
     </message>
     <message>
         <source>Jackal</source>
-        <translation type="unfinished"></translation>
+        <translation>Schakal</translation>
     </message>
     <message>
         <source>Mutt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischling</translation>
     </message>
     <message>
         <source>Wolf</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolf</translation>
     </message>
     <message>
         <source>Manned Wolf</source>
-        <translation type="unfinished"></translation>
+        <translation>Mähnenwolf</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewöhnlich</translation>
     </message>
     <message>
         <source>Zeebra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zebra</translation>
     </message>
     <message>
         <source>Flying Fox/Fruit Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Flughund</translation>
     </message>
     <message>
         <source>Vampire Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampirfledermaus</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Delfin</translation>
     </message>
     <message>
         <source>Donkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Esel</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pferd</translation>
     </message>
     <message>
         <source>Zebra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zebra</translation>
     </message>
     <message>
         <source>Anteater</source>
-        <translation type="unfinished"></translation>
+        <translation>Ameisenbär</translation>
     </message>
     <message>
         <source>Armadillo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gürteltier</translation>
     </message>
     <message>
         <source>Sloth</source>
-        <translation type="unfinished"></translation>
+        <translation>Faultier</translation>
     </message>
     <message>
         <source>Bobcat</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotluchs</translation>
     </message>
     <message>
         <source>Clouded Leopard</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebelparder</translation>
     </message>
     <message>
         <source>Domesticated Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauskatze</translation>
     </message>
     <message>
         <source>Cheetah</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepard</translation>
     </message>
     <message>
         <source>Jaguar</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaguar</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Löwe</translation>
     </message>
     <message>
         <source>Puma/Cougar/Mtn Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Puma/Berglöwe</translation>
     </message>
     <message>
         <source>Ocelot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozelot</translation>
     </message>
     <message>
         <source>Leopard/Panther</source>
-        <translation type="unfinished"></translation>
+        <translation>Leopard/Panther</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiger</translation>
     </message>
     <message>
         <source>ServalWild Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Serval/Wildkatze</translation>
     </message>
     <message>
         <source>Lynx</source>
-        <translation type="unfinished"></translation>
+        <translation>Luchs</translation>
     </message>
     <message>
         <source>Caracal</source>
-        <translation type="unfinished"></translation>
+        <translation>Karakal</translation>
     </message>
     <message>
         <source>Snow Leopard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeleopard</translation>
     </message>
     <message>
         <source>Meerkat</source>
-        <translation type="unfinished"></translation>
+        <translation>Erdmännchen</translation>
     </message>
     <message>
         <source>Mongoose</source>
-        <translation type="unfinished"></translation>
+        <translation>Mungo</translation>
     </message>
     <message>
         <source>Hyena</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyäne</translation>
     </message>
     <message>
         <source>Hedgehog</source>
-        <translation type="unfinished"></translation>
+        <translation>Igel</translation>
     </message>
     <message>
         <source>Mole</source>
-        <translation type="unfinished"></translation>
+        <translation>Maulwurf</translation>
     </message>
     <message>
         <source>Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Hase</translation>
     </message>
     <message>
         <source>Jack Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eselhase</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaninchen</translation>
     </message>
     <message>
         <source>Sable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobel</translation>
     </message>
     <message>
         <source>Badger</source>
-        <translation type="unfinished"></translation>
+        <translation>Dachs</translation>
     </message>
     <message>
         <source>Ermine/Stoat</source>
-        <translation type="unfinished"></translation>
+        <translation>Hermelin</translation>
     </message>
     <message>
         <source>Ferret</source>
-        <translation type="unfinished"></translation>
+        <translation>Frettchen</translation>
     </message>
     <message>
         <source>Mink</source>
-        <translation type="unfinished"></translation>
+        <translation>Nerz</translation>
     </message>
     <message>
         <source>Marten</source>
-        <translation type="unfinished"></translation>
+        <translation>Marder</translation>
     </message>
     <message>
         <source>Otter</source>
-        <translation type="unfinished"></translation>
+        <translation>Otter</translation>
     </message>
     <message>
         <source>Polecat</source>
-        <translation type="unfinished"></translation>
+        <translation>Iltis</translation>
     </message>
     <message>
         <source>Ratel/Honey Badger</source>
-        <translation type="unfinished"></translation>
+        <translation>Honigdachs</translation>
     </message>
     <message>
         <source>Skunk</source>
-        <translation type="unfinished"></translation>
+        <translation>Stinktier</translation>
     </message>
     <message>
         <source>Wolverine</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielfraß</translation>
     </message>
     <message>
         <source>Weasel</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiesel</translation>
     </message>
     <message>
         <source>Wombat</source>
-        <translation type="unfinished"></translation>
+        <translation>Wombat</translation>
     </message>
     <message>
         <source>Kangaroo</source>
-        <translation type="unfinished"></translation>
+        <translation>Känguru</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Koala</translation>
     </message>
     <message>
         <source>Possum</source>
-        <translation type="unfinished"></translation>
+        <translation>Opossum</translation>
     </message>
     <message>
         <source>Tasmanian Devil</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasmanischer Teufel</translation>
     </message>
     <message>
         <source>Wallaby</source>
-        <translation type="unfinished"></translation>
+        <translation>Wallaby</translation>
     </message>
     <message>
         <source>Platypus</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnabeltier</translation>
     </message>
     <message>
         <source>Raccoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Waschbär</translation>
     </message>
     <message>
         <source>Sealion</source>
-        <translation type="unfinished"></translation>
+        <translation>Seelöwe</translation>
     </message>
     <message>
         <source>Seal</source>
-        <translation type="unfinished"></translation>
+        <translation>Robbe</translation>
     </message>
     <message>
         <source>Walrus</source>
-        <translation type="unfinished"></translation>
+        <translation>Walross</translation>
     </message>
     <message>
         <source>Lemur</source>
-        <translation type="unfinished"></translation>
+        <translation>Lemur</translation>
     </message>
     <message>
         <source>Ape</source>
-        <translation type="unfinished"></translation>
+        <translation>Menschenaffe</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Affe</translation>
     </message>
     <message>
         <source>Beaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Biber</translation>
     </message>
     <message>
         <source>Grey Squirrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Grauhörnchen</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Porcupine</source>
-        <translation type="unfinished"></translation>
+        <translation>Stachelschwein</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratte</translation>
     </message>
     <message>
         <source>Red Squirrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eichhörnchen</translation>
     </message>
     <message>
         <source>Muskrat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisamratte</translation>
     </message>
     <message>
         <source>Alligator/Crocodile</source>
-        <translation type="unfinished"></translation>
+        <translation>Alligator/Krokodil</translation>
     </message>
     <message>
         <source>Coelurosaur (Velociraptor, etc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coelurosaurier (Raptor usw.)</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Drache</translation>
     </message>
     <message>
         <source>Carnosaur (Tyrannosaurus, etc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnosaurier (T-Rex usw.)</translation>
     </message>
     <message>
         <source>Lizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Echse</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlange</translation>
     </message>
     <message>
         <source>Tortoise/Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schildkröte</translation>
     </message>
     <message>
         <source>Bear (Polar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eisbär</translation>
     </message>
     <message>
         <source>Bear (Black)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzbär</translation>
     </message>
     <message>
         <source>Bear (Grizzly/Brown/Kodiak)</source>
-        <translation type="unfinished"></translation>
+        <translation>Braunbär (Grizzly/Kodiak)</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Civet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zibetkatze</translation>
     </message>
     <message>
         <source>Gargoyle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gargoyle</translation>
     </message>
     <message>
         <source>Manticore</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantikor</translation>
     </message>
     <message>
         <source>Gryphon</source>
-        <translation type="unfinished"></translation>
+        <translation>Greif</translation>
     </message>
     <message>
         <source>Hippogriff</source>
-        <translation type="unfinished"></translation>
+        <translation>Hippogreif</translation>
     </message>
     <message>
         <source>Mermaid/Merman</source>
-        <translation type="unfinished"></translation>
+        <translation>Meerjungfrau/-mann</translation>
     </message>
 </context>
 <context>
     <name>Systems</name>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac</translation>
     </message>
     <message>
         <source>Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux</translation>
     </message>
     <message>
         <source>Unix</source>
-        <translation type="unfinished"></translation>
+        <translation>Unix</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Furryness</source>
-        <translation type="unfinished"></translation>
+        <translation>Furryhaftes</translation>
     </message>
     <message>
         <source>Humanness</source>
-        <translation type="unfinished"></translation>
+        <translation>Menschliches</translation>
     </message>
     <message>
         <source>Yiffyness</source>
-        <translation type="unfinished"></translation>
+        <translation>Yiffiges</translation>
     </message>
 </context>
 <context>
     <name>Traits</name>
     <message>
         <source>Cyborg</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyborg</translation>
     </message>
     <message>
         <source>Toon</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon</translation>
     </message>
     <message>
         <source>Werehuman</source>
-        <translation type="unfinished"></translation>
+        <translation>Wermensch</translation>
     </message>
     <message>
         <source>Magical</source>
-        <translation type="unfinished"></translation>
+        <translation>Magisch</translation>
     </message>
     <message>
         <source>Polymorph</source>
-        <translation type="unfinished"></translation>
+        <translation>Polymorph</translation>
     </message>
     <message>
         <source>Psychic</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersinnlich</translation>
     </message>
     <message>
         <source>Taur</source>
-        <translation type="unfinished"></translation>
+        <translation>Taur</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Einhorn</translation>
     </message>
     <message>
         <source>Vampire</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampir</translation>
     </message>
     <message>
         <source>Winged</source>
-        <translation type="unfinished"></translation>
+        <translation>Geflügelt</translation>
     </message>
     <message>
         <source>Alter Ego</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter Ego</translation>
     </message>
     <message>
         <source>Costume Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostümfigur</translation>
     </message>
     <message>
         <source>Picture Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildfigur</translation>
     </message>
     <message>
         <source>Imaginary Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Fantasiefreund</translation>
     </message>
     <message>
         <source>RP Character</source>
-        <translation type="unfinished"></translation>
+        <translation>RP-Charakter</translation>
     </message>
     <message>
         <source>Guardian Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Schutzgeist</translation>
     </message>
     <message>
         <source>Story Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschichtenfigur</translation>
     </message>
 </context>
 <context>
     <name>Work</name>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Angabe</translation>
     </message>
     <message>
         <source>Arts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunst</translation>
     </message>
     <message>
         <source>Business/Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaft/Management</translation>
     </message>
     <message>
         <source>Crafts</source>
-        <translation type="unfinished"></translation>
+        <translation>Handwerk</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau</translation>
     </message>
     <message>
         <source>Technology</source>
-        <translation type="unfinished"></translation>
+        <translation>Technik</translation>
     </message>
     <message>
         <source>Generic Engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingenieurwesen</translation>
     </message>
     <message>
         <source>Eduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildung</translation>
     </message>
     <message>
         <source>Farming</source>
-        <translation type="unfinished"></translation>
+        <translation>Landwirtschaft</translation>
     </message>
     <message>
         <source>Banking/Finance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank/Finanzen</translation>
     </message>
     <message>
         <source>Government/Public Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Staat/Öffentl. Dienst</translation>
     </message>
     <message>
         <source>Law</source>
-        <translation type="unfinished"></translation>
+        <translation>Recht</translation>
     </message>
     <message>
         <source>Writing/Literature</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben/Literatur</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Armed Forces</source>
-        <translation type="unfinished"></translation>
+        <translation>Streitkräfte</translation>
     </message>
     <message>
         <source>Media/Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Medien/Kommunikation</translation>
     </message>
     <message>
         <source>Human Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>Humanmedizin</translation>
     </message>
     <message>
         <source>Retail</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelhandel</translation>
     </message>
     <message>
         <source>Science</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissenschaft</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Studium</translation>
     </message>
     <message>
         <source>Theatre</source>
-        <translation type="unfinished"></translation>
+        <translation>Theater</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transport/Verkehr</translation>
     </message>
     <message>
         <source>Vetinary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiermedizin</translation>
     </message>
     <message>
         <source>Furry Relations</source>
-        <translation type="unfinished"></translation>
+        <translation>Furry-Szene</translation>
     </message>
     <message>
         <source>All Around</source>
-        <translation type="unfinished"></translation>
+        <translation>Allrounder</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Looking for work</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Jobsuche</translation>
     </message>
     <message>
         <source>Not working</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht berufstätig</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ABOUTFORM</name>
     <message>
         <source>About Brindlex</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Brindlex</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>This program was created for people to define their furry involvement and life stylings.  The old code was wayyyyy outdated and needed to be updated to fit the needs of today&apos;s current furry culture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm ist für alle gemacht, die zeigen wollen, wie furry sie sind und wie sie leben. Der alte Code war sooooo veraltet und musste dringend an die heutige Furry-Kultur angepasst werden.</translation>
     </message>
     <message>
         <source>VERSION: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSION: %1</translation>
     </message>
     <message>
         <source>Designed by the Brindlex developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestaltet von den Brindlex-Entwicklern</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ANSWERSTORE</name>
     <message>
         <source>Your answers from the last time could not be read back (%1), so Brindlex starts with empty answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten vom letzten Mal konnten nicht gelesen werden (%1), deshalb startet Brindlex ohne Antworten.</translation>
     </message>
     <message>
         <source>The file is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei liegt jetzt unter %1.</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>Your answers could not be kept for the next time: %1 cannot be written (%2).
 
 Brindlex goes on working; save your code line with &quot;%3&quot; to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten konnten nicht fürs nächste Mal gespeichert werden: %1 lässt sich nicht schreiben (%2).
+
+Brindlex läuft weiter; speichere deine Code-Zeile mit „%3“, um sie zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -2230,316 +2361,323 @@ Brindlex goes on working; save your code line with &quot;%3&quot; to keep it.</s
     <message>
         <source>%1 level</source>
         <comment>what the slider of a category asks</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Stufe</translation>
     </message>
     <message>
         <source>Category groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriegruppen</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Code line</source>
-        <translation type="unfinished"></translation>
+        <translation>Code-Zeile</translation>
     </message>
     <message>
         <source>Exact age</source>
-        <translation type="unfinished"></translation>
+        <translation>Genaues Alter</translation>
     </message>
     <message>
         <source>Custom species name</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Spezies-Name</translation>
     </message>
     <message>
         <source>Specify Actual Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Genaues Alter</translation>
     </message>
     <message>
         <source>Role Play Kink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollenspiel:</translation>
     </message>
     <message>
         <source>Real Life Kink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtes Leben:</translation>
     </message>
     <message>
         <source>Do you like to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Magst du es, %1?</translation>
     </message>
     <message>
         <source>I made my own suit
 (Only applies to lvl 4+)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suit selbst gemacht
+(Nur ab Stufe 4)</translation>
     </message>
     <message>
         <source>Is the site a furry site?
 (Only applies to lvl 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist es eine Furry-Seite?
+(Nur bei Stufe 6)</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen</translation>
     </message>
     <message>
         <source>&lt;My Custom Animal&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Mein eigenes Tier&gt;</translation>
     </message>
     <message>
         <source>YES YES YES :D</source>
-        <translation type="unfinished"></translation>
+        <translation>JA JA JA :D</translation>
     </message>
     <message>
         <source>Meh...</source>
-        <translation type="unfinished"></translation>
+        <translation>Joa...</translation>
     </message>
     <message>
         <source>NOOOOO!</source>
-        <translation type="unfinished"></translation>
+        <translation>NEEEIN!</translation>
     </message>
     <message>
         <source>Specify my sexual preference:
 Guys | Girls</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Vorliebe angeben:
+Jungs | Mädels</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>the species entry that stands for a name of one&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
     </message>
     <message>
         <source>I am trained in this field</source>
-        <translation type="unfinished"></translation>
+        <translation>Darin bin ich ausgebildet</translation>
     </message>
 </context>
 <context>
     <name>brindlex::MenuCommands</name>
     <message>
         <source>Save as Txt File</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Textdatei &amp;speichern</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Open Txt File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu anfangen</translation>
     </message>
     <message>
         <source>&amp;Application</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anwendung</translation>
     </message>
     <message>
         <source>Read a Code Line...</source>
-        <translation type="unfinished"></translation>
+        <translation>Code-Zeile &amp;lesen...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Check For Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>I am old enough to view adult material</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich bin &amp;alt genug für Inhalte ab 18</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Spen&amp;den</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;enden</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>The code line could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Code-Zeile konnte nicht in %1 gespeichert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Open Txt File</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei öffnen</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 could not be read.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden.
+
+%2</translation>
     </message>
     <message>
         <source>The first line of %1 is no code line that Brindlex can read (%2). Your answers are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile von %1 ist keine Code-Zeile, die Brindlex lesen kann (%2). Deine Antworten bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>Clear every answer and start over with an empty questionnaire?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten löschen und mit einem leeren Fragebogen neu anfangen?</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ReadCodeLineWindow</name>
     <message>
         <source>Read a Code Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Code-Zeile lesen</translation>
     </message>
     <message>
         <source>Pasted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingefügter Text</translation>
     </message>
     <message>
         <source>Paste a code line beginning with 2.0F, or a whole post that holds some.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füge eine Code-Zeile ein, die mit 2.0F beginnt, oder einen ganzen Beitrag, in dem welche stehen.</translation>
     </message>
     <message>
         <source>Code lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Code-Zeilen</translation>
     </message>
     <message>
         <source>Show only &amp;differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;Unterschiede zeigen</translation>
     </message>
     <message>
         <source>Show only differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Unterschiede zeigen</translation>
     </message>
     <message>
         <source>Answers of the selected line beside yours</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten der gewählten Zeile neben deinen</translation>
     </message>
     <message>
         <source>Repairs of the selected line</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparaturen der gewählten Zeile</translation>
     </message>
     <message>
         <source>&amp;Use These Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Antworten &amp;übernehmen</translation>
     </message>
     <message>
         <source>Use These Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Antworten übernehmen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Paste a code line or a whole post:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code-Zeile oder ganzen Beitrag &amp;einfügen:</translation>
     </message>
     <message>
         <source>Code &amp;lines found:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Code-&amp;Zeilen:</translation>
     </message>
     <message>
         <source>&amp;Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Antworten:</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>&amp;Repairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reparaturen:</translation>
     </message>
     <message>
         <source>&amp;Repairs: none, the line reads as it is written</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reparaturen: keine, die Zeile liest sich, wie sie dasteht</translation>
     </message>
     <message>
         <source>&amp;Repairs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reparaturen: %1</translation>
     </message>
     <message>
         <source>No code line found: a code line begins with &quot;2.0F&quot; and a family code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Code-Zeile gefunden: Eine Code-Zeile beginnt mit „2.0F“ und einem Familiencode.</translation>
     </message>
     <message>
         <source>%1 answer differs from yours, %2 the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Antwort weicht von deinen ab, %2 sind gleich.</translation>
     </message>
     <message>
         <source>%1 answers differ from yours, %2 the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Antworten weichen von deinen ab, %2 sind gleich.</translation>
     </message>
     <message>
         <source>Replace all your answers with the answers of the code line on line %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle deine Antworten durch die der Code-Zeile in Zeile %1 ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ReaderAnswerModel</name>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>%1, differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, weicht ab</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Their answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deren Antwort</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Differs from your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Weicht von deiner Antwort ab</translation>
     </message>
 </context>
 </TS>

@@ -5,394 +5,394 @@
     <name>Answers</name>
     <message>
         <source>Sexually Attracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Me atraen</translation>
     </message>
     <message>
         <source>Not Attracted To</source>
-        <translation type="unfinished"></translation>
+        <translation>No me atraen</translation>
     </message>
     <message>
         <source>Unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>No lo sé</translation>
     </message>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin especificar</translation>
     </message>
     <message>
         <source>Like</source>
-        <translation type="unfinished"></translation>
+        <translation>Me gusta</translation>
     </message>
     <message>
         <source>Dislike</source>
-        <translation type="unfinished"></translation>
+        <translation>No me gusta</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizás</translation>
     </message>
 </context>
 <context>
     <name>Categories</name>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Especie</translation>
     </message>
     <message>
         <source>Specifics</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Traits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasgos</translation>
     </message>
     <message>
         <source>Character gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Género del personaje</translation>
     </message>
     <message>
         <source>Anthro Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel anthro</translation>
     </message>
     <message>
         <source>Realism</source>
-        <translation type="unfinished"></translation>
+        <translation>Realismo</translation>
     </message>
     <message>
         <source>Interwebs RP</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol en la red</translation>
     </message>
     <message>
         <source>Fursuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Fursuits</translation>
     </message>
     <message>
         <source>Made own suit</source>
-        <translation type="unfinished"></translation>
+        <translation>Traje hecho por mí</translation>
     </message>
     <message>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformación</translation>
     </message>
     <message>
         <source>Hugs</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrazos</translation>
     </message>
     <message>
         <source>Plushies</source>
-        <translation type="unfinished"></translation>
+        <translation>Peluches</translation>
     </message>
     <message>
         <source>Cons</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons</translation>
     </message>
     <message>
         <source>Art</source>
-        <translation type="unfinished"></translation>
+        <translation>Arte</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura</translation>
     </message>
     <message>
         <source>YiffyYiffy</source>
-        <translation type="unfinished"></translation>
+        <translation>YiffyYiffy</translation>
     </message>
     <message>
         <source>YiffyYiffy preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencia YiffyYiffy</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>Own gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Género propio</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudios</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <source>Trained in</source>
-        <translation type="unfinished"></translation>
+        <translation>Formación en</translation>
     </message>
     <message>
         <source>FurFactor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor furry</translation>
     </message>
     <message>
         <source>Living</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mascotas</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaming</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegos</translation>
     </message>
     <message>
         <source>Interwebs</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Furry site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio furry</translation>
     </message>
     <message>
         <source>Compy</source>
-        <translation type="unfinished"></translation>
+        <translation>Compu</translation>
     </message>
     <message>
         <source>Operating systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas operativos</translation>
     </message>
     <message>
         <source>Anime</source>
-        <translation type="unfinished"></translation>
+        <translation>Anime</translation>
     </message>
     <message>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo</translation>
     </message>
     <message>
         <source>Sex preference</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencia sexual</translation>
     </message>
     <message>
         <source>Include my kinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir mis kinks</translation>
     </message>
 </context>
 <context>
     <name>Explanations</name>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>unspecified</source>
-        <translation type="unfinished"></translation>
+        <translation>sin especificar</translation>
     </message>
     <message>
         <source>guys: %1, girls: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>chicos: %1, chicas: %2</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>step %1 of 7</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel %1 de 7</translation>
     </message>
     <message>
         <source>step %1 of 7, above &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel %1 de 7, por encima de «%2»</translation>
     </message>
     <message>
         <source>step %1 of 7, below &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel %1 de 7, por debajo de «%2»</translation>
     </message>
     <message>
         <source>step %1 of 7, above &quot;%2&quot; and below &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel %1 de 7, por encima de «%2» y por debajo de «%3»</translation>
     </message>
     <message>
         <source>role play %1, real life %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en el rol: %1, en la vida real: %2</translation>
     </message>
 </context>
 <context>
     <name>Families</name>
     <message>
         <source>Undecided</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin decidir</translation>
     </message>
     <message>
         <source>Artiodactyla (Two-Hoofed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Artiodactyla (Dos pezuñas)</translation>
     </message>
     <message>
         <source>Avian</source>
-        <translation type="unfinished"></translation>
+        <translation>Aves</translation>
     </message>
     <message>
         <source>Canidae (Dog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canidae (Perro)</translation>
     </message>
     <message>
         <source>Centaur</source>
-        <translation type="unfinished"></translation>
+        <translation>Centauro</translation>
     </message>
     <message>
         <source>Chiroptera (Bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiroptera (Murciélago)</translation>
     </message>
     <message>
         <source>Cetacea (Whale)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cetacea (Ballena)</translation>
     </message>
     <message>
         <source>Equidae (Horse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Equidae (Caballo)</translation>
     </message>
     <message>
         <source>Edentata</source>
-        <translation type="unfinished"></translation>
+        <translation>Edentata</translation>
     </message>
     <message>
         <source>Feline (Cat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Felidae (Gato)</translation>
     </message>
     <message>
         <source>Herpestidae (Mongoose)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herpestidae (Mangosta)</translation>
     </message>
     <message>
         <source>Hyaenidae</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyaenidae</translation>
     </message>
     <message>
         <source>Insectivora</source>
-        <translation type="unfinished"></translation>
+        <translation>Insectivora</translation>
     </message>
     <message>
         <source>Lagomorpha (Rabbit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagomorpha (Conejo)</translation>
     </message>
     <message>
         <source>Mustelidae (Weasel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mustelidae (Comadreja)</translation>
     </message>
     <message>
         <source>Marsupialia</source>
-        <translation type="unfinished"></translation>
+        <translation>Marsupialia</translation>
     </message>
     <message>
         <source>Monotremata (Platypy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monotremata (Ornitorrincos)</translation>
     </message>
     <message>
         <source>Procyonidae (Racoon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procyonidae (Mapache)</translation>
     </message>
     <message>
         <source>Pinnipedia (Seal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinnipedia (Foca)</translation>
     </message>
     <message>
         <source>Primate</source>
-        <translation type="unfinished"></translation>
+        <translation>Primates</translation>
     </message>
     <message>
         <source>Rodentia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodentia</translation>
     </message>
     <message>
         <source>Scaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Escamosos</translation>
     </message>
     <message>
         <source>Ursidae (Bear)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursidae (Oso)</translation>
     </message>
     <message>
         <source>Viverridae (Civet)</source>
-        <translation type="unfinished"></translation>
+        <translation>Viverridae (Civeta)</translation>
     </message>
     <message>
         <source>Mythical</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitológicos</translation>
     </message>
     <message>
         <source>Polymorph</source>
-        <translation type="unfinished"></translation>
+        <translation>Polimorfo</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
 </context>
 <context>
     <name>Games</name>
     <message>
         <source>RPG</source>
-        <translation type="unfinished"></translation>
+        <translation>RPG</translation>
     </message>
     <message>
         <source>MMORPG</source>
-        <translation type="unfinished"></translation>
+        <translation>MMORPG</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS</translation>
     </message>
     <message>
         <source>Action/Adventure</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción/Aventura</translation>
     </message>
     <message>
         <source>Music/Dance</source>
-        <translation type="unfinished"></translation>
+        <translation>Música/Baile</translation>
     </message>
     <message>
         <source>Board and Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa y cartas</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzles</translation>
     </message>
     <message>
         <source>Sports</source>
-        <translation type="unfinished"></translation>
+        <translation>Deporte</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
 </context>
 <context>
     <name>Genders</name>
     <message>
         <source>Polymorph</source>
-        <translation type="unfinished"></translation>
+        <translation>Polimorfo</translation>
     </message>
     <message>
         <source>Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Masculino</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Femenino</translation>
     </message>
     <message>
         <source>Herm</source>
-        <translation type="unfinished"></translation>
+        <translation>Herm</translation>
     </message>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin especificar</translation>
     </message>
 </context>
 <context>
@@ -405,13 +405,21 @@ Picture char means this character is used in artwork
 RP char means you use this character to Role Play/MUCK
 Guardian char means that this is your &quot;guardian spirit&quot; or totem
 Story char means that this is a character you use to write in stories</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca los rasgos que tiene tu personaje; los de la izquierda se explican solos
+Alter ego: eres tú mismo en versión peluda
+Personaje de disfraz: un personaje del que te gusta disfrazarte
+Personaje de dibujo: este personaje sale en ilustraciones
+Personaje de rol: lo usas para hacer rol/MUCK
+Espíritu guardián: es tu «espíritu guardián» o tótem
+Personaje de historia: lo usas para escribir historias</translation>
     </message>
     <message>
         <source>6 - Humanoid body with very little animal features
 3 - A good trade off between human features and feral features
 1 - You&apos;re a total feral furry</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Cuerpo humanoide con muy pocos rasgos animales
+3 - Un buen equilibrio entre rasgos humanos y ferales
+1 - Eres un furry totalmente feral</translation>
     </message>
     <message>
         <source>6 - This is a drawing? No... you lie D&apos;:
@@ -421,7 +429,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Stylized is nice, realism is overrated
 1 - Give me big eyes and bouncy toons! ^_^
 0 - Realism? Bring on the squiggly stick figures :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¿Esto es un dibujo? No... mientes D&apos;:
+5 - Fotorrealista o nada, quiero ver cada pelo
+4 - Detallado y natural, con un poco de libertad artística
+3 - A medio camino entre lo real y lo cartoon, me va bien
+2 - Lo estilizado mola, el realismo está sobrevalorado
+1 - ¡Dame ojazos y toons saltarines! ^_^
+0 - ¿Realismo? Que vengan los monigotes de palitos :P</translation>
     </message>
     <message>
         <source>6 - I R teh RP KING! BOW DOWN BETCHES! &gt;:D
@@ -431,7 +445,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Tried it a couple of times... meh
 1 - I&apos;ve watched others RP but never joined in
 0 - *backs away slowly* RP? No thanks o.O</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡SOY EL REY DEL ROL! ¡ARRODILLAOS, NOOBS! &gt;:D
+5 - Hago rol todas las noches y tengo más personajes de los que puedo contar
+4 - Hago rol varias veces por semana en mis sitios favoritos
+3 - Hago rol de vez en cuando, si me apetece
+2 - Lo he probado un par de veces... meh
+1 - He visto a otros hacer rol, pero nunca me he unido
+0 - *retrocede despacito* ¿Rol? No, gracias o.O</translation>
     </message>
     <message>
         <source>6 - This is not a costume, good sir, this is my skin! D:&lt;
@@ -441,7 +461,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I&apos;d love a suit someday, saving up the pennies ;_;
 1 - Fun to look at, but you won&apos;t catch me in one
 0 - Too hot, too smelly, too expensive. Nope! &gt;_&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡Esto no es un disfraz, caballero, es mi piel! D:&lt;
+5 - Tengo varios fursuits y me los pongo siempre que puedo
+4 - Tengo mi propio fursuit y lo saco de vez en cuando
+3 - Tengo un partial (orejas, cola, patas) o un traje en camino
+2 - Algún día me encantaría tener uno, estoy ahorrando ;_;
+1 - Mola verlos, pero a mí no me pillas dentro de uno
+0 - Demasiado calor, demasiado olor, demasiado caro. ¡Paso! &gt;_&lt;</translation>
     </message>
     <message>
         <source>6 - Screw the legals, make me furry, NAO!!!
@@ -451,7 +477,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Fun to daydream about, but I&apos;ll stay as I am
 1 - Only in stories and art, thanks
 0 - Nope, I&apos;m keeping my opposable thumbs and bare skin :|</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡Al cuerno las leyes, hacedme furry YA!!!
+5 - Apuntadme como beta tester de cualquier suero TF
+4 - Si fuera seguro y permanente, lo haría sin pensarlo
+3 - Quizás, si pudiera volver a la normalidad los findes
+2 - Mola soñarlo despierto, pero me quedo como estoy
+1 - Solo en historias y dibujos, gracias
+0 - Ni hablar, me quedo con mis pulgares oponibles y mi piel desnuda :|</translation>
     </message>
     <message>
         <source>6 - If it moves, I&apos;ll hug it (if it doesn&apos;t move, I&apos;ll hug it until it does &gt;:3)
@@ -461,7 +493,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Only from people I know really well
 1 - Ask first... and I&apos;ll probably still say no
 0 - Don&apos;t touch me! &gt;:(</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Si se mueve, lo abrazo (si no se mueve, lo abrazo hasta que lo haga &gt;:3)
+5 - ¡Abrazos para todos! Amigos, desconocidos, farolas... *glomp*
+4 - Me encantan los abrazos y se los doy a mis amigos sin parar
+3 - Un abrazo de vez en cuando está bien
+2 - Solo de gente a la que conozco muy bien
+1 - Pregunta antes... y seguramente diré que no
+0 - ¡No me toques! &gt;:(</translation>
     </message>
     <message>
         <source>6 - I build kingdoms with all my plushie friends
@@ -471,7 +509,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I&apos;ve kept one or two from when I was little
 1 - They&apos;re cute, but I don&apos;t own any
 0 - Plushies? What am I, five? :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Construyo reinos enteros con todos mis amigos de peluche
+5 - Mi cama tiene más peluches que colchón
+4 - Tengo una buena colección y cada uno tiene nombre
+3 - Tengo unos cuantos peluches en la estantería
+2 - Conservo uno o dos de cuando era pequeño
+1 - Son monos, pero no tengo ninguno
+0 - ¿Peluches? ¿Qué tengo, cinco años? :P</translation>
     </message>
     <message>
         <source>6 - Been to lots of cons and have organized at least one
@@ -481,7 +525,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Been to one con so far
 1 - Never been, but I&apos;m planning to go soon! :D
 0 - Never been to a con and have no plans to go</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - He ido a un montón de cons y he organizado al menos una
+5 - Voy a varias cons al año y ayudo como staff
+4 - Voy al menos a una con cada año
+3 - He ido a unas cuantas cons
+2 - He ido a una con, de momento
+1 - Nunca he ido, ¡pero pienso ir pronto! :D
+0 - Nunca he ido a una con y no pienso ir</translation>
     </message>
     <message>
         <source>6 - Art iz lief! :D
@@ -492,7 +542,14 @@ Story char means that this is a character you use to write in stories</source>
 2 - I mostly look, I can&apos;t draw to save my tail
 1 - I glance at some art now and then
 0 - Art? Meh, not my thing</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡El arte es la vidah! :D
+5 - Dibujo mucho y tengo toda una galería de obras propias,
+    ¡comisiones abiertas! ^_^
+4 - Dibujo a menudo y subo mis cosas a internet
+3 - Hago garabatos a veces y me encanta mirar arte
+2 - Sobre todo miro, no sé dibujar ni aunque me fuera la cola en ello
+1 - Echo un vistazo a algo de arte de vez en cuando
+0 - ¿Arte? Meh, no es lo mío</translation>
     </message>
     <message>
         <source>6 - I dominate the writing market! &gt;^,.,^&lt;
@@ -502,7 +559,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I mostly read, but sometimes I jot down an idea
 1 - I read furry stories but never write any
 0 - Writing? I can barely manage a shopping list o.o</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡Domino el mercado de la escritura! &gt;^,.,^&lt;
+5 - Escribo todo el rato y tengo un grupo fiel de lectores
+4 - Escribo historias con regularidad y las subo a internet
+3 - Escribo alguna cosilla de vez en cuando
+2 - Sobre todo leo, pero a veces apunto alguna idea
+1 - Leo historias furry, pero nunca escribo
+0 - ¿Escribir? Si apenas me apaño con la lista de la compra o.o</translation>
     </message>
     <message>
         <source>6 - What more is there to do in lief than yiff? :D
@@ -512,7 +575,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - A little yiff is OK, but it&apos;s not why I&apos;m here
 1 - I&apos;d rather keep my fur clean, thanks
 0 - Yiff? Ewww, no! &gt;_&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¿Qué más hay en la vidah aparte del yiff? :D
+5 - Hago yiff a menudo y disfruto cada minuto ;3
+4 - El yiff es una gran parte de mi vida furry
+3 - El yiff está bien, de vez en cuando
+2 - Un poco de yiff está bien, pero no estoy aquí por eso
+1 - Prefiero mantener mi pelaje limpio, gracias
+0 - ¿Yiff? ¡Puaj, no! &gt;_&lt;</translation>
     </message>
     <message>
         <source>6 - 60+
@@ -522,7 +591,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - 20 =&gt; 29
 1 - 10 =&gt; 19
 0 - Under 10 years of age</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - 60+
+5 - 50 =&gt; 59
+4 - 40 =&gt; 49
+3 - 30 =&gt; 39
+2 - 20 =&gt; 29
+1 - 10 =&gt; 19
+0 - Menos de 10 años</translation>
     </message>
     <message>
         <source>6 - Doctorate or equivalent
@@ -532,11 +607,17 @@ Story char means that this is a character you use to write in stories</source>
 2 - High school grad/GED
 1 - Haven&apos;t finished high school
 0 - Haven&apos;t started highschool</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Doctorado o equivalente
+5 - Máster o equivalente
+4 - Grado universitario o equivalente
+3 - Algo de formación tras el instituto
+2 - Bachillerato terminado o equivalente
+1 - No he terminado el instituto
+0 - Todavía no he empezado el instituto</translation>
     </message>
     <message>
         <source>What is your current employment type and what are you trained in?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es tu situación laboral actual y en qué te has formado?</translation>
     </message>
     <message>
         <source>6 - I r nawt h00man, I am FURREH! =^3^=
@@ -546,7 +627,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Mostly human with a few furry bits
 1 - I just like furry stuff, that&apos;s all
 0 - 100% h00man, I just hang around here :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Yo no zoy humano, ¡zoy PELUDO! =^3^=
+5 - Furry de los pies a la cabeza, lo humano es solo un disfraz
+4 - Ser furry es una gran parte de quién soy
+3 - Mitad furry, mitad humano, todo genial
+2 - Sobre todo humano, con algunos toques furry
+1 - Solo me gustan las cosas furry, nada más
+0 - 100 % humano, solo estoy aquí de paso :P</translation>
     </message>
     <message>
         <source>6 - Living with a spouse/significant other on a long term basis
@@ -556,7 +643,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - Living with relatives
 1 - Still living with my parents
 0 - No fixed place right now (couch, dorm, cardboard box...)</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Vivo con mi cónyuge/pareja estable desde hace tiempo
+5 - Vivo con mi pareja, de momento los dos solos
+4 - Vivo solo, rey/reina de mi castillo
+3 - Comparto piso
+2 - Vivo con familiares
+1 - Todavía vivo con mis padres
+0 - Sin sitio fijo ahora mismo (sofá, residencia, caja de cartón...)</translation>
     </message>
     <message>
         <source>6 - I have lots &apos;n lots &apos;n lots of animals at my place ^_^
@@ -566,7 +659,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - No pets right now, but I used to have some
 1 - I&apos;d like a pet someday
 0 - No pets, never had any, and I&apos;m fine with that</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡En mi casa hay muchííísimos animales! ^_^
+5 - Tengo unas cuantas mascotas y ellas mandan en casa
+4 - Tengo un par de mascotas a las que mimo un montón
+3 - Tengo una mascota que es mi mejor amiga
+2 - Ahora no tengo mascotas, pero antes sí
+1 - Me gustaría tener una mascota algún día
+0 - Sin mascotas, nunca he tenido y me va bien así</translation>
     </message>
     <message>
         <source>6 - I&apos;m MLG pro, n00bz!
@@ -576,7 +675,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - A quick game once in a while
 1 - I used to play, but not much anymore
 0 - Games? I have a life, you know :P</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - ¡Soy pro de MLG, n00bs!
+5 - Juego todos los días y se me da bastante bien
+4 - Juego mucho, casi todas las tardes y los findes
+3 - Juego a algunas cosas de vez en cuando
+2 - Alguna partidita rápida de vez en cuando
+1 - Antes jugaba, pero ya casi nada
+0 - ¿Videojuegos? Tengo vida, ¿sabes? :P</translation>
     </message>
     <message>
         <source>6 - I am a Webmaster/Admin to my website or I am moderator/staff member on a well established site
@@ -586,7 +691,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I mostly lurk and read
 1 - I check my email and that&apos;s about it
 0 - What&apos;s this &quot;interwebs&quot; thing? o.O</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Soy webmaster/admin de mi propia web o moderador/staff en un sitio grande y consolidado
+5 - Tengo mi propia webcita o blog y lo mantengo al día
+4 - Publico en foros y webs todos los días
+3 - Navego mucho y publico de vez en cuando
+2 - Sobre todo leo sin publicar
+1 - Miro el correo y poco más
+0 - ¿Qué es eso de la «interné»? o.O</translation>
     </message>
     <message>
         <source>6 - Imma have the first person to receive anelectronic interface in my head
@@ -596,7 +707,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I can get online and do the basics
 1 - I need help every time something goes wrong
 0 - Which one is the &quot;any key&quot;? D:</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Voy a ser el primero en tener una interfaz electrónica en la cabeza
+5 - Me monto mis propios equipos y escribo mi propio código
+4 - Arreglo yo solo casi todos los problemas del ordenador
+3 - Me manejo bastante bien con el ordenador
+2 - Sé conectarme a internet y lo básico
+1 - Necesito ayuda cada vez que algo falla
+0 - ¿Cuál es la «tecla cualquiera»? D:</translation>
     </message>
     <message>
         <source>6 - I am a writer/artist/seyeiuu
@@ -606,7 +723,13 @@ Story char means that this is a character you use to write in stories</source>
 2 - I&apos;ve seen a few shows, they&apos;re OK
 1 - I&apos;ve heard of it but never really watched any
 0 - Anime? Cartoons from Japan? No thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Soy escritor/artista/seiyuu
+5 - Lo veo todo y voy a cons de anime en cosplay
+4 - Veo mucho anime y leo manga
+3 - Veo alguna serie de vez en cuando
+2 - He visto unas cuantas series, no están mal
+1 - Me suena, pero nunca he visto nada en serio
+0 - ¿Anime? ¿Dibujos japoneses? No, gracias</translation>
     </message>
     <message>
         <source>6 - Motto I go by: life is a glass and sex is the beverage; without it, life is empty! Sex IS life!
@@ -616,1613 +739,1621 @@ Story char means that this is a character you use to write in stories</source>
 2 - Not much going on there, and that&apos;s OK
 1 - Haven&apos;t had sex yet, but maybe someday
 0 - Not interested in sex at all</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Mi lema: la vida es un vaso y el sexo es la bebida; ¡sin él, la vida está vacía! ¡El sexo ES vida!
+5 - El sexo es genial y tengo de sobra ;3
+4 - Disfruto del sexo con regularidad
+3 - El sexo está bien de vez en cuando
+2 - No hay mucho movimiento, y está bien así
+1 - Todavía no he tenido sexo, pero quizás algún día
+0 - No me interesa el sexo en absoluto</translation>
     </message>
     <message>
         <source>Do you want to show your kinks in your code line?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres mostrar tus kinks en tu línea de código?</translation>
     </message>
 </context>
 <context>
     <name>KinkDescriptions</name>
     <message>
         <source>have sexual encounters in a fursuit or with someone in one</source>
-        <translation type="unfinished"></translation>
+        <translation>tener sexo con fursuit puesto o con alguien que lo lleve</translation>
     </message>
     <message>
         <source>use plushies for sexual pleasure</source>
-        <translation type="unfinished"></translation>
+        <translation>usar peluches para darte placer sexual</translation>
     </message>
     <message>
         <source>feel sexual attraction toward real, non-anthro animals</source>
-        <translation type="unfinished"></translation>
+        <translation>sentir atracción sexual por animales reales, no anthro</translation>
     </message>
     <message>
         <source>role-play as someone older or younger than you really are</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer de alguien mayor o menor de lo que eres en realidad</translation>
     </message>
     <message>
         <source>have anal sex</source>
-        <translation type="unfinished"></translation>
+        <translation>tener sexo anal</translation>
     </message>
     <message>
         <source>try pretty much anything your partner(s) come up with</source>
-        <translation type="unfinished"></translation>
+        <translation>probar casi cualquier cosa que se le ocurra a tu(s) pareja(s)</translation>
     </message>
     <message>
         <source>bite or be bitten during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>morder o que te muerdan durante el sexo</translation>
     </message>
     <message>
         <source>bring blood into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>meter sangre en tus juegos sexuales</translation>
     </message>
     <message>
         <source>tie up your partner or be tied up yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>atar a tu pareja o que te aten a ti</translation>
     </message>
     <message>
         <source>mark or be marked with a permanent brand</source>
-        <translation type="unfinished"></translation>
+        <translation>marcar o ser marcado con una marca permanente</translation>
     </message>
     <message>
         <source>fondle, kiss and otherwise play with breasts</source>
-        <translation type="unfinished"></translation>
+        <translation>acariciar, besar y jugar con pechos</translation>
     </message>
     <message>
         <source>restrict breathing during sex for a heightened rush</source>
-        <translation type="unfinished"></translation>
+        <translation>limitar la respiración durante el sexo para un subidón mayor</translation>
     </message>
     <message>
         <source>have sex with the aim or fantasy of making offspring</source>
-        <translation type="unfinished"></translation>
+        <translation>tener sexo con la idea o la fantasía de tener crías</translation>
     </message>
     <message>
         <source>kiss, lick or otherwise adore your partner&apos;s boots</source>
-        <translation type="unfinished"></translation>
+        <translation>besar, lamer o adorar de otra forma las botas de tu pareja</translation>
     </message>
     <message>
         <source>fantasize about castrating someone or being castrated</source>
-        <translation type="unfinished"></translation>
+        <translation>fantasear con castrar a alguien o con que te castren</translation>
     </message>
     <message>
         <source>give or receive pain to the genitals (cock and ball torture)</source>
-        <translation type="unfinished"></translation>
+        <translation>dar o recibir dolor en los genitales (cock and ball torture)</translation>
     </message>
     <message>
         <source>have sex under the influence of alcohol or other substances</source>
-        <translation type="unfinished"></translation>
+        <translation>tener sexo bajo los efectos del alcohol u otras sustancias</translation>
     </message>
     <message>
         <source>adore and pleasure your partner&apos;s vagina</source>
-        <translation type="unfinished"></translation>
+        <translation>adorar y dar placer a la vagina de tu pareja</translation>
     </message>
     <message>
         <source>savor your partner&apos;s cum</source>
-        <translation type="unfinished"></translation>
+        <translation>saborear el semen de tu pareja</translation>
     </message>
     <message>
         <source>be covered in cum or cover your partner in it</source>
-        <translation type="unfinished"></translation>
+        <translation>acabar cubierto de semen o cubrir con él a tu pareja</translation>
     </message>
     <message>
         <source>adore and pleasure your partner&apos;s penis</source>
-        <translation type="unfinished"></translation>
+        <translation>adorar y dar placer al pene de tu pareja</translation>
     </message>
     <message>
         <source>wear clothes usually worn by the other gender</source>
-        <translation type="unfinished"></translation>
+        <translation>llevar ropa que suele llevar el otro género</translation>
     </message>
     <message>
         <source>have an accepting consensus between the partners involved</source>
-        <translation type="unfinished"></translation>
+        <translation>que haya un consenso claro entre todas las partes</translation>
     </message>
     <message>
         <source>cuddle and snuggle with your partner(s) before/during/after sex</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer mimos y acurrucarte con tu(s) pareja(s) antes, durante o después del sexo</translation>
     </message>
     <message>
         <source>take control and dominate your partner(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>tomar el control y dominar a tu(s) pareja(s)</translation>
     </message>
     <message>
         <source>use sex dolls or act as a living doll for your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>usar muñecas sexuales o hacer de muñeca viviente para tu pareja</translation>
     </message>
     <message>
         <source>wear diapers or have your partner wear them</source>
-        <translation type="unfinished"></translation>
+        <translation>llevar pañales o que tu pareja los lleve</translation>
     </message>
     <message>
         <source>set rules and punish when they are broken, or be punished yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>poner normas y castigar cuando se rompen, o que te castiguen a ti</translation>
     </message>
     <message>
         <source>talk dirty or be talked dirty to during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>hablar sucio o que te hablen sucio durante el sexo</translation>
     </message>
     <message>
         <source>misbehave on purpose so that you get put in your place</source>
-        <translation type="unfinished"></translation>
+        <translation>portarte mal a propósito para que te pongan en tu sitio</translation>
     </message>
     <message>
         <source>color your fur, hair or skin with dyes or body paint for play</source>
-        <translation type="unfinished"></translation>
+        <translation>teñirte el pelaje, el pelo o la piel con tintes o pintura corporal para jugar</translation>
     </message>
     <message>
         <source>give or receive enemas</source>
-        <translation type="unfinished"></translation>
+        <translation>poner o recibir enemas</translation>
     </message>
     <message>
         <source>use electrical stimulation for sexual pleasure</source>
-        <translation type="unfinished"></translation>
+        <translation>usar estimulación eléctrica para el placer sexual</translation>
     </message>
     <message>
         <source>show yourself off or have sex where others might see</source>
-        <translation type="unfinished"></translation>
+        <translation>exhibirte o tener sexo donde otros podrían verte</translation>
     </message>
     <message>
         <source>be with a partner who has plenty of sexual experience</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con alguien con mucha experiencia sexual</translation>
     </message>
     <message>
         <source>bring food into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>meter comida en tus juegos sexuales</translation>
     </message>
     <message>
         <source>give feet or paws sexual attention</source>
-        <translation type="unfinished"></translation>
+        <translation>dar atención sexual a pies o patas</translation>
     </message>
     <message>
         <source>scare or be scared as part of sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>asustar o que te asusten como parte del juego sexual</translation>
     </message>
     <message>
         <source>be made more feminine by your partner, or make a partner more feminine</source>
-        <translation type="unfinished"></translation>
+        <translation>que tu pareja te feminice o feminizar tú a tu pareja</translation>
     </message>
     <message>
         <source>insert a whole hand into your partner or have it done to you</source>
-        <translation type="unfinished"></translation>
+        <translation>meter la mano entera a tu pareja o que te lo hagan a ti</translation>
     </message>
     <message>
         <source>humiliate your partner or be humiliated</source>
-        <translation type="unfinished"></translation>
+        <translation>humillar a tu pareja o que te humillen</translation>
     </message>
     <message>
         <source>role-play sex between members of the same family</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer rol de sexo entre miembros de la misma familia</translation>
     </message>
     <message>
         <source>be with a partner who has little or no sexual experience</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con alguien con poca o ninguna experiencia sexual</translation>
     </message>
     <message>
         <source>be treated like a baby by your partner, or look after one who is</source>
-        <translation type="unfinished"></translation>
+        <translation>que tu pareja te trate como a un bebé, o cuidar tú de uno</translation>
     </message>
     <message>
         <source>fantasize about bodies being inflated or swelling up</source>
-        <translation type="unfinished"></translation>
+        <translation>fantasear con cuerpos que se inflan o se hinchan</translation>
     </message>
     <message>
         <source>be with a partner in heat, or be in heat yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con una pareja en celo o estar en celo tú</translation>
     </message>
     <message>
         <source>bring breast milk and lactation into your play</source>
-        <translation type="unfinished"></translation>
+        <translation>meter leche materna y lactancia en tus juegos</translation>
     </message>
     <message>
         <source>be with partners who have big, heavy bodies</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con parejas de cuerpo grande y pesado</translation>
     </message>
     <message>
         <source>wear latex or rubber, or see your partner in it</source>
-        <translation type="unfinished"></translation>
+        <translation>llevar látex o goma, o ver a tu pareja con ello</translation>
     </message>
     <message>
         <source>wear leather, or see your partner in it</source>
-        <translation type="unfinished"></translation>
+        <translation>llevar cuero o ver a tu pareja con él</translation>
     </message>
     <message>
         <source>wear a leash and collar, or put them on your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>llevar correa y collar, o ponérselos a tu pareja</translation>
     </message>
     <message>
         <source>be intimate with robots, androids or other mechanical beings</source>
-        <translation type="unfinished"></translation>
+        <translation>tener intimidad con robots, androides u otros seres mecánicos</translation>
     </message>
     <message>
         <source>use sex machines and other mechanical devices</source>
-        <translation type="unfinished"></translation>
+        <translation>usar máquinas sexuales y otros aparatos mecánicos</translation>
     </message>
     <message>
         <source>use magic or magical powers in your play</source>
-        <translation type="unfinished"></translation>
+        <translation>usar magia o poderes mágicos en tus juegos</translation>
     </message>
     <message>
         <source>act as the master of a partner who serves you</source>
-        <translation type="unfinished"></translation>
+        <translation>ser el amo o la ama de una pareja que te sirve</translation>
     </message>
     <message>
         <source>masturbate, or watch your partner masturbate</source>
-        <translation type="unfinished"></translation>
+        <translation>masturbarte o ver cómo se masturba tu pareja</translation>
     </message>
     <message>
         <source>get messy and sticky with fluids, food or mud</source>
-        <translation type="unfinished"></translation>
+        <translation>ponerte perdido y pegajoso de fluidos, comida o barro</translation>
     </message>
     <message>
         <source>control your partner&apos;s mind or have yours controlled, e.g. by hypnosis</source>
-        <translation type="unfinished"></translation>
+        <translation>controlar la mente de tu pareja o que controlen la tuya, por ejemplo con hipnosis</translation>
     </message>
     <message>
         <source>enjoy the natural scent and musk of your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>disfrutar del olor natural y el almizcle de tu pareja</translation>
     </message>
     <message>
         <source>pinch, clamp or otherwise torment nipples</source>
-        <translation type="unfinished"></translation>
+        <translation>pellizcar, pinzar o atormentar pezones de otra forma</translation>
     </message>
     <message>
         <source>have a smooth body without genitals, or be with someone who has one</source>
-        <translation type="unfinished"></translation>
+        <translation>tener un cuerpo liso sin genitales, o estar con alguien que lo tenga</translation>
     </message>
     <message>
         <source>give or receive oral sex</source>
-        <translation type="unfinished"></translation>
+        <translation>dar o recibir sexo oral</translation>
     </message>
     <message>
         <source>keep your partner from reaching orgasm, or be kept from it yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>impedir que tu pareja llegue al orgasmo, o que te lo impidan a ti</translation>
     </message>
     <message>
         <source>have sex with many partners at once</source>
-        <translation type="unfinished"></translation>
+        <translation>tener sexo con muchas parejas a la vez</translation>
     </message>
     <message>
         <source>wear panties or play with your partner&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>llevar bragas o jugar con las de tu pareja</translation>
     </message>
     <message>
         <source>be treated as a pet or keep your partner as one</source>
-        <translation type="unfinished"></translation>
+        <translation>que te traten como a una mascota o tener a tu pareja como una</translation>
     </message>
     <message>
         <source>have piercings or play with your partner&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>tener piercings o jugar con los de tu pareja</translation>
     </message>
     <message>
         <source>play the predator who hunts down and takes their prey</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer de depredador que caza y se lleva a su presa</translation>
     </message>
     <message>
         <source>find pregnancy sexy, in yourself or in your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrar sexy el embarazo, en ti o en tu pareja</translation>
     </message>
     <message>
         <source>play the prey who gets hunted down and caught</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer de presa a la que cazan y atrapan</translation>
     </message>
     <message>
         <source>act out forced sex scenes that were agreed on beforehand</source>
-        <translation type="unfinished"></translation>
+        <translation>representar escenas de sexo forzado acordadas de antemano</translation>
     </message>
     <message>
         <source>lick around your partner&apos;s anus or have yours licked</source>
-        <translation type="unfinished"></translation>
+        <translation>lamer el ano de tu pareja o que te laman el tuyo</translation>
     </message>
     <message>
         <source>act out scenes and characters with your partner(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>interpretar escenas y personajes con tu(s) pareja(s)</translation>
     </message>
     <message>
         <source>make love in a tender, caring, romantic way</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer el amor de forma tierna, cariñosa y romántica</translation>
     </message>
     <message>
         <source>cause your partner pain for the pleasure of both of you</source>
-        <translation type="unfinished"></translation>
+        <translation>causar dolor a tu pareja para el placer de ambos</translation>
     </message>
     <message>
         <source>bring feces into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>meter heces en tus juegos sexuales</translation>
     </message>
     <message>
         <source>be with partners who are short</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con parejas bajitas</translation>
     </message>
     <message>
         <source>be with partners who have small, slender bodies</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con parejas de cuerpo pequeño y delgado</translation>
     </message>
     <message>
         <source>fantasize about killing or being killed during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>fantasear con matar o que te maten durante el sexo</translation>
     </message>
     <message>
         <source>spank or be spanked</source>
-        <translation type="unfinished"></translation>
+        <translation>dar azotes o recibirlos</translation>
     </message>
     <message>
         <source>squish or be squished under a much bigger body</source>
-        <translation type="unfinished"></translation>
+        <translation>aplastar o que te aplaste un cuerpo mucho más grande</translation>
     </message>
     <message>
         <source>make a female partner squirt, or squirt yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer que tu pareja haga squirting, o hacerlo tú</translation>
     </message>
     <message>
         <source>give up control and submit to your partner(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ceder el control y someterte a tu(s) pareja(s)</translation>
     </message>
     <message>
         <source>switch between the dominant and the submissive role</source>
-        <translation type="unfinished"></translation>
+        <translation>alternar entre el papel dominante y el sumiso</translation>
     </message>
     <message>
         <source>be with partners who are tall</source>
-        <translation type="unfinished"></translation>
+        <translation>estar con parejas altas</translation>
     </message>
     <message>
         <source>have tattoos or be with a tattooed partner</source>
-        <translation type="unfinished"></translation>
+        <translation>tener tatuajes o estar con una pareja tatuada</translation>
     </message>
     <message>
         <source>tease your partner or be teased until someone gives in</source>
-        <translation type="unfinished"></translation>
+        <translation>provocar a tu pareja o que te provoquen hasta que alguien ceda</translation>
     </message>
     <message>
         <source>tickle or be tickled</source>
-        <translation type="unfinished"></translation>
+        <translation>hacer cosquillas o que te las hagan</translation>
     </message>
     <message>
         <source>use sex toys, alone or with a partner</source>
-        <translation type="unfinished"></translation>
+        <translation>usar juguetes sexuales, a solas o en pareja</translation>
     </message>
     <message>
         <source>play with tentacles or tentacled creatures</source>
-        <translation type="unfinished"></translation>
+        <translation>jugar con tentáculos o criaturas con tentáculos</translation>
     </message>
     <message>
         <source>change shape, or watch your partner change shape, during sex</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiar de forma durante el sexo, o ver cómo cambia tu pareja</translation>
     </message>
     <message>
         <source>leave sex out of the picture because it does not interest you</source>
-        <translation type="unfinished"></translation>
+        <translation>dejar el sexo de lado porque no te interesa</translation>
     </message>
     <message>
         <source>drink blood or have your blood drunk, vampire style</source>
-        <translation type="unfinished"></translation>
+        <translation>beber sangre o que te la beban, al estilo vampiro</translation>
     </message>
     <message>
         <source>fantasize about swallowing someone whole or being swallowed</source>
-        <translation type="unfinished"></translation>
+        <translation>fantasear con tragarte a alguien entero o que te traguen</translation>
     </message>
     <message>
         <source>watch others undress or have sex</source>
-        <translation type="unfinished"></translation>
+        <translation>mirar a otros desnudarse o tener sexo</translation>
     </message>
     <message>
         <source>bring urine into your sexual play</source>
-        <translation type="unfinished"></translation>
+        <translation>meter orina en tus juegos sexuales</translation>
     </message>
 </context>
 <context>
     <name>Kinks</name>
     <message>
         <source>Fursuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fursuit</translation>
     </message>
     <message>
         <source>Plushies</source>
-        <translation type="unfinished"></translation>
+        <translation>Peluches</translation>
     </message>
     <message>
         <source>Zoophilia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoofilia</translation>
     </message>
     <message>
         <source>Age Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Age play</translation>
     </message>
     <message>
         <source>Anal</source>
-        <translation type="unfinished"></translation>
+        <translation>Anal</translation>
     </message>
     <message>
         <source>Anything Goes</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo vale</translation>
     </message>
     <message>
         <source>Biting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mordiscos</translation>
     </message>
     <message>
         <source>Blood</source>
-        <translation type="unfinished"></translation>
+        <translation>Sangre</translation>
     </message>
     <message>
         <source>Bondage</source>
-        <translation type="unfinished"></translation>
+        <translation>Bondage</translation>
     </message>
     <message>
         <source>Branding</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>Breast Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego con pechos</translation>
     </message>
     <message>
         <source>Breath Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de aire</translation>
     </message>
     <message>
         <source>Breeding</source>
-        <translation type="unfinished"></translation>
+        <translation>Breeding</translation>
     </message>
     <message>
         <source>Boot Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Culto a botas</translation>
     </message>
     <message>
         <source>Castration</source>
-        <translation type="unfinished"></translation>
+        <translation>Castración</translation>
     </message>
     <message>
         <source>CBT</source>
-        <translation type="unfinished"></translation>
+        <translation>CBT</translation>
     </message>
     <message>
         <source>Chemical Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustancias</translation>
     </message>
     <message>
         <source>Cunt Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Culto al coño</translation>
     </message>
     <message>
         <source>Cum (love of)</source>
-        <translation type="unfinished"></translation>
+        <translation>Semen (amor al)</translation>
     </message>
     <message>
         <source>Cum (covered in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Semen (cubierto)</translation>
     </message>
     <message>
         <source>Cock Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Culto a la polla</translation>
     </message>
     <message>
         <source>Crossdressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Crossdressing</translation>
     </message>
     <message>
         <source>Consensual</source>
-        <translation type="unfinished"></translation>
+        <translation>Consensuado</translation>
     </message>
     <message>
         <source>Cuddling</source>
-        <translation type="unfinished"></translation>
+        <translation>Mimos</translation>
     </message>
     <message>
         <source>Dominate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominar</translation>
     </message>
     <message>
         <source>Dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Muñecas</translation>
     </message>
     <message>
         <source>Diapers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pañales</translation>
     </message>
     <message>
         <source>Discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>Disciplina</translation>
     </message>
     <message>
         <source>Dirty Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Hablar sucio</translation>
     </message>
     <message>
         <source>Disobedient</source>
-        <translation type="unfinished"></translation>
+        <translation>Desobediente</translation>
     </message>
     <message>
         <source>Dyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tintes</translation>
     </message>
     <message>
         <source>Enema</source>
-        <translation type="unfinished"></translation>
+        <translation>Enema</translation>
     </message>
     <message>
         <source>E-Stim</source>
-        <translation type="unfinished"></translation>
+        <translation>Electroestim.</translation>
     </message>
     <message>
         <source>Exibitionist</source>
-        <translation type="unfinished"></translation>
+        <translation>Exhibicionista</translation>
     </message>
     <message>
         <source>Experienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Con experiencia</translation>
     </message>
     <message>
         <source>Food Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego con comida</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pies</translation>
     </message>
     <message>
         <source>Fear</source>
-        <translation type="unfinished"></translation>
+        <translation>Miedo</translation>
     </message>
     <message>
         <source>Feminization</source>
-        <translation type="unfinished"></translation>
+        <translation>Feminización</translation>
     </message>
     <message>
         <source>Fisting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisting</translation>
     </message>
     <message>
         <source>Humiliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Humillación</translation>
     </message>
     <message>
         <source>Incest</source>
-        <translation type="unfinished"></translation>
+        <translation>Incesto</translation>
     </message>
     <message>
         <source>Inexperienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin experiencia</translation>
     </message>
     <message>
         <source>Infantilist</source>
-        <translation type="unfinished"></translation>
+        <translation>Infantilismo</translation>
     </message>
     <message>
         <source>Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflación</translation>
     </message>
     <message>
         <source>In-Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>En celo</translation>
     </message>
     <message>
         <source>Lactophile</source>
-        <translation type="unfinished"></translation>
+        <translation>Lactofilia</translation>
     </message>
     <message>
         <source>Large Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuerpo grande</translation>
     </message>
     <message>
         <source>Latex</source>
-        <translation type="unfinished"></translation>
+        <translation>Látex</translation>
     </message>
     <message>
         <source>Leather</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuero</translation>
     </message>
     <message>
         <source>Leashes and Collars</source>
-        <translation type="unfinished"></translation>
+        <translation>Correa y collar</translation>
     </message>
     <message>
         <source>Machinist</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecanófilo</translation>
     </message>
     <message>
         <source>Machinery</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquinas</translation>
     </message>
     <message>
         <source>Magical</source>
-        <translation type="unfinished"></translation>
+        <translation>Mágico</translation>
     </message>
     <message>
         <source>Mastering</source>
-        <translation type="unfinished"></translation>
+        <translation>Ser amo</translation>
     </message>
     <message>
         <source>Masterbation</source>
-        <translation type="unfinished"></translation>
+        <translation>Masturbación</translation>
     </message>
     <message>
         <source>Messy</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarro</translation>
     </message>
     <message>
         <source>Mind Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control mental</translation>
     </message>
     <message>
         <source>Musky</source>
-        <translation type="unfinished"></translation>
+        <translation>Almizcle</translation>
     </message>
     <message>
         <source>Nipple Torture</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortura pezones</translation>
     </message>
     <message>
         <source>Nullification</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulificación</translation>
     </message>
     <message>
         <source>Oral</source>
-        <translation type="unfinished"></translation>
+        <translation>Oral</translation>
     </message>
     <message>
         <source>Orgasm Denial</source>
-        <translation type="unfinished"></translation>
+        <translation>Orgasmo negado</translation>
     </message>
     <message>
         <source>Orgy</source>
-        <translation type="unfinished"></translation>
+        <translation>Orgía</translation>
     </message>
     <message>
         <source>Panties</source>
-        <translation type="unfinished"></translation>
+        <translation>Bragas</translation>
     </message>
     <message>
         <source>Pet Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Pet play</translation>
     </message>
     <message>
         <source>Piercing</source>
-        <translation type="unfinished"></translation>
+        <translation>Piercing</translation>
     </message>
     <message>
         <source>Predator</source>
-        <translation type="unfinished"></translation>
+        <translation>Depredador</translation>
     </message>
     <message>
         <source>Pregnancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Embarazo</translation>
     </message>
     <message>
         <source>Prey</source>
-        <translation type="unfinished"></translation>
+        <translation>Presa</translation>
     </message>
     <message>
         <source>Rape</source>
-        <translation type="unfinished"></translation>
+        <translation>Violación (rol)</translation>
     </message>
     <message>
         <source>Rimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Beso negro</translation>
     </message>
     <message>
         <source>Role Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Romantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Romántico</translation>
     </message>
     <message>
         <source>Sadist</source>
-        <translation type="unfinished"></translation>
+        <translation>Sádico</translation>
     </message>
     <message>
         <source>Scat</source>
-        <translation type="unfinished"></translation>
+        <translation>Scat</translation>
     </message>
     <message>
         <source>Short Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajito</translation>
     </message>
     <message>
         <source>Small Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Menudo</translation>
     </message>
     <message>
         <source>Snuff</source>
-        <translation type="unfinished"></translation>
+        <translation>Snuff</translation>
     </message>
     <message>
         <source>Spanking</source>
-        <translation type="unfinished"></translation>
+        <translation>Azotes</translation>
     </message>
     <message>
         <source>Squishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplastar</translation>
     </message>
     <message>
         <source>Squirting</source>
-        <translation type="unfinished"></translation>
+        <translation>Squirting</translation>
     </message>
     <message>
         <source>Submissive</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumiso</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch</translation>
     </message>
     <message>
         <source>Tall Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Tattoing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatuajes</translation>
     </message>
     <message>
         <source>Teasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Provocar</translation>
     </message>
     <message>
         <source>Tickling</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosquillas</translation>
     </message>
     <message>
         <source>Toys</source>
-        <translation type="unfinished"></translation>
+        <translation>Juguetes</translation>
     </message>
     <message>
         <source>Tentacles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentáculos</translation>
     </message>
     <message>
         <source>Transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformarse</translation>
     </message>
     <message>
         <source>Uninterested</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin interés</translation>
     </message>
     <message>
         <source>Vampirism</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampirismo</translation>
     </message>
     <message>
         <source>Vore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vore</translation>
     </message>
     <message>
         <source>Voyeur</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyeur</translation>
     </message>
     <message>
         <source>Watersports</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluvia dorada</translation>
     </message>
 </context>
 <context>
     <name>ListQuestions</name>
     <message>
         <source>Species family</source>
-        <translation type="unfinished"></translation>
+        <translation>Familia</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Especie</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Género</translation>
     </message>
     <message>
         <source>Guys</source>
-        <translation type="unfinished"></translation>
+        <translation>Chicos</translation>
     </message>
     <message>
         <source>Girls</source>
-        <translation type="unfinished"></translation>
+        <translation>Chicas</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <source>Trained field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de formación</translation>
     </message>
     <message>
         <source>Role play</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Real life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vida real</translation>
     </message>
 </context>
 <context>
     <name>Refusals</name>
     <message>
         <source>does not begin with 2.0F</source>
-        <translation type="unfinished"></translation>
+        <translation>no empieza por 2.0F</translation>
     </message>
     <message>
         <source>unknown family code &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>código de familia desconocido «%1»</translation>
     </message>
     <message>
         <source>unknown family code (byte 0x%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>código de familia desconocido (byte 0x%1)</translation>
     </message>
 </context>
 <context>
     <name>Repairs</name>
     <message>
         <source>byte %1</source>
-        <translation type="unfinished"></translation>
+        <translation>byte %1</translation>
     </message>
     <message>
         <source>byte %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>byte %1, %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; read</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» leído</translation>
     </message>
     <message>
         <source>&quot;%1&quot; rewritten as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» reescrito como «%2»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; rewritten as nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se descarta</translation>
     </message>
     <message>
         <source>&quot;%1&quot; overridden by a later token</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» reemplazado por un token posterior</translation>
     </message>
     <message>
         <source>&quot;%1&quot; skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» omitido</translation>
     </message>
 </context>
 <context>
     <name>Species</name>
     <message>
         <source>Antelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Antílope</translation>
     </message>
     <message>
         <source>Buffalo</source>
-        <translation type="unfinished"></translation>
+        <translation>Búfalo</translation>
     </message>
     <message>
         <source>Cattle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaca/Toro</translation>
     </message>
     <message>
         <source>Deer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciervo</translation>
     </message>
     <message>
         <source>Camel</source>
-        <translation type="unfinished"></translation>
+        <translation>Camello</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Jirafa</translation>
     </message>
     <message>
         <source>Goat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabra</translation>
     </message>
     <message>
         <source>Llama</source>
-        <translation type="unfinished"></translation>
+        <translation>Llama</translation>
     </message>
     <message>
         <source>Moose</source>
-        <translation type="unfinished"></translation>
+        <translation>Alce</translation>
     </message>
     <message>
         <source>Gnu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ñu</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerdo</translation>
     </message>
     <message>
         <source>Reindeer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>Oveja</translation>
     </message>
     <message>
         <source>Warthog</source>
-        <translation type="unfinished"></translation>
+        <translation>Facóquero</translation>
     </message>
     <message>
         <source>Gazelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gacela</translation>
     </message>
     <message>
         <source>Albatross</source>
-        <translation type="unfinished"></translation>
+        <translation>Albatros</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Pato</translation>
     </message>
     <message>
         <source>Eagle</source>
-        <translation type="unfinished"></translation>
+        <translation>Águila</translation>
     </message>
     <message>
         <source>Falcon</source>
-        <translation type="unfinished"></translation>
+        <translation>Halcón</translation>
     </message>
     <message>
         <source>Seagull</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaviota</translation>
     </message>
     <message>
         <source>Hawk</source>
-        <translation type="unfinished"></translation>
+        <translation>Gavilán</translation>
     </message>
     <message>
         <source>Kiwi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiwi</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Búho</translation>
     </message>
     <message>
         <source>Raven</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuervo</translation>
     </message>
     <message>
         <source>Sparrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gorrión</translation>
     </message>
     <message>
         <source>Wren</source>
-        <translation type="unfinished"></translation>
+        <translation>Chochín</translation>
     </message>
     <message>
         <source>Arctic Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorro ártico</translation>
     </message>
     <message>
         <source>Coyote</source>
-        <translation type="unfinished"></translation>
+        <translation>Coyote</translation>
     </message>
     <message>
         <source>Dingo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dingo</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorro</translation>
     </message>
     <message>
         <source>Jackal</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacal</translation>
     </message>
     <message>
         <source>Mutt</source>
-        <translation type="unfinished"></translation>
+        <translation>Chucho</translation>
     </message>
     <message>
         <source>Wolf</source>
-        <translation type="unfinished"></translation>
+        <translation>Lobo</translation>
     </message>
     <message>
         <source>Manned Wolf</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguará guazú</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Común</translation>
     </message>
     <message>
         <source>Zeebra</source>
-        <translation type="unfinished"></translation>
+        <translation>Cebra</translation>
     </message>
     <message>
         <source>Flying Fox/Fruit Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorro volador</translation>
     </message>
     <message>
         <source>Vampire Bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Murciélago vampiro</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Delfín</translation>
     </message>
     <message>
         <source>Donkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Burro</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Caballo</translation>
     </message>
     <message>
         <source>Zebra</source>
-        <translation type="unfinished"></translation>
+        <translation>Cebra</translation>
     </message>
     <message>
         <source>Anteater</source>
-        <translation type="unfinished"></translation>
+        <translation>Oso hormiguero</translation>
     </message>
     <message>
         <source>Armadillo</source>
-        <translation type="unfinished"></translation>
+        <translation>Armadillo</translation>
     </message>
     <message>
         <source>Sloth</source>
-        <translation type="unfinished"></translation>
+        <translation>Perezoso</translation>
     </message>
     <message>
         <source>Bobcat</source>
-        <translation type="unfinished"></translation>
+        <translation>Lince rojo</translation>
     </message>
     <message>
         <source>Clouded Leopard</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantera nebulosa</translation>
     </message>
     <message>
         <source>Domesticated Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gato doméstico</translation>
     </message>
     <message>
         <source>Cheetah</source>
-        <translation type="unfinished"></translation>
+        <translation>Guepardo</translation>
     </message>
     <message>
         <source>Jaguar</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaguar</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>León</translation>
     </message>
     <message>
         <source>Puma/Cougar/Mtn Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Puma</translation>
     </message>
     <message>
         <source>Ocelot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocelote</translation>
     </message>
     <message>
         <source>Leopard/Panther</source>
-        <translation type="unfinished"></translation>
+        <translation>Leopardo/Pantera</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>ServalWild Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Serval/Gato montés</translation>
     </message>
     <message>
         <source>Lynx</source>
-        <translation type="unfinished"></translation>
+        <translation>Lince</translation>
     </message>
     <message>
         <source>Caracal</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracal</translation>
     </message>
     <message>
         <source>Snow Leopard</source>
-        <translation type="unfinished"></translation>
+        <translation>Leopardo de las nieves</translation>
     </message>
     <message>
         <source>Meerkat</source>
-        <translation type="unfinished"></translation>
+        <translation>Suricata</translation>
     </message>
     <message>
         <source>Mongoose</source>
-        <translation type="unfinished"></translation>
+        <translation>Mangosta</translation>
     </message>
     <message>
         <source>Hyena</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiena</translation>
     </message>
     <message>
         <source>Hedgehog</source>
-        <translation type="unfinished"></translation>
+        <translation>Erizo</translation>
     </message>
     <message>
         <source>Mole</source>
-        <translation type="unfinished"></translation>
+        <translation>Topo</translation>
     </message>
     <message>
         <source>Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Liebre</translation>
     </message>
     <message>
         <source>Jack Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Liebre americana</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Conejo</translation>
     </message>
     <message>
         <source>Sable</source>
-        <translation type="unfinished"></translation>
+        <translation>Marta cebellina</translation>
     </message>
     <message>
         <source>Badger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tejón</translation>
     </message>
     <message>
         <source>Ermine/Stoat</source>
-        <translation type="unfinished"></translation>
+        <translation>Armiño</translation>
     </message>
     <message>
         <source>Ferret</source>
-        <translation type="unfinished"></translation>
+        <translation>Hurón</translation>
     </message>
     <message>
         <source>Mink</source>
-        <translation type="unfinished"></translation>
+        <translation>Visón</translation>
     </message>
     <message>
         <source>Marten</source>
-        <translation type="unfinished"></translation>
+        <translation>Marta</translation>
     </message>
     <message>
         <source>Otter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutria</translation>
     </message>
     <message>
         <source>Polecat</source>
-        <translation type="unfinished"></translation>
+        <translation>Turón</translation>
     </message>
     <message>
         <source>Ratel/Honey Badger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tejón de la miel</translation>
     </message>
     <message>
         <source>Skunk</source>
-        <translation type="unfinished"></translation>
+        <translation>Mofeta</translation>
     </message>
     <message>
         <source>Wolverine</source>
-        <translation type="unfinished"></translation>
+        <translation>Glotón</translation>
     </message>
     <message>
         <source>Weasel</source>
-        <translation type="unfinished"></translation>
+        <translation>Comadreja</translation>
     </message>
     <message>
         <source>Wombat</source>
-        <translation type="unfinished"></translation>
+        <translation>Wómbat</translation>
     </message>
     <message>
         <source>Kangaroo</source>
-        <translation type="unfinished"></translation>
+        <translation>Canguro</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Koala</translation>
     </message>
     <message>
         <source>Possum</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarigüeya</translation>
     </message>
     <message>
         <source>Tasmanian Devil</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonio de Tasmania</translation>
     </message>
     <message>
         <source>Wallaby</source>
-        <translation type="unfinished"></translation>
+        <translation>Ualabí</translation>
     </message>
     <message>
         <source>Platypus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ornitorrinco</translation>
     </message>
     <message>
         <source>Raccoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapache</translation>
     </message>
     <message>
         <source>Sealion</source>
-        <translation type="unfinished"></translation>
+        <translation>León marino</translation>
     </message>
     <message>
         <source>Seal</source>
-        <translation type="unfinished"></translation>
+        <translation>Foca</translation>
     </message>
     <message>
         <source>Walrus</source>
-        <translation type="unfinished"></translation>
+        <translation>Morsa</translation>
     </message>
     <message>
         <source>Lemur</source>
-        <translation type="unfinished"></translation>
+        <translation>Lémur</translation>
     </message>
     <message>
         <source>Ape</source>
-        <translation type="unfinished"></translation>
+        <translation>Simio</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Beaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Castor</translation>
     </message>
     <message>
         <source>Grey Squirrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ardilla gris</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>Porcupine</source>
-        <translation type="unfinished"></translation>
+        <translation>Puercoespín</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>Rata</translation>
     </message>
     <message>
         <source>Red Squirrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ardilla roja</translation>
     </message>
     <message>
         <source>Muskrat</source>
-        <translation type="unfinished"></translation>
+        <translation>Rata almizclera</translation>
     </message>
     <message>
         <source>Alligator/Crocodile</source>
-        <translation type="unfinished"></translation>
+        <translation>Caimán/Cocodrilo</translation>
     </message>
     <message>
         <source>Coelurosaur (Velociraptor, etc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Celurosaurio (Raptor, etc.)</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragón</translation>
     </message>
     <message>
         <source>Carnosaur (Tyrannosaurus, etc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnosaurio (T-Rex, etc.)</translation>
     </message>
     <message>
         <source>Lizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagarto</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Serpiente</translation>
     </message>
     <message>
         <source>Tortoise/Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortuga</translation>
     </message>
     <message>
         <source>Bear (Polar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oso polar</translation>
     </message>
     <message>
         <source>Bear (Black)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oso negro</translation>
     </message>
     <message>
         <source>Bear (Grizzly/Brown/Kodiak)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oso pardo (Grizzly/Kodiak)</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Civet</source>
-        <translation type="unfinished"></translation>
+        <translation>Civeta</translation>
     </message>
     <message>
         <source>Gargoyle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gárgola</translation>
     </message>
     <message>
         <source>Manticore</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantícora</translation>
     </message>
     <message>
         <source>Gryphon</source>
-        <translation type="unfinished"></translation>
+        <translation>Grifo</translation>
     </message>
     <message>
         <source>Hippogriff</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipogrifo</translation>
     </message>
     <message>
         <source>Mermaid/Merman</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirena/Tritón</translation>
     </message>
 </context>
 <context>
     <name>Systems</name>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac</translation>
     </message>
     <message>
         <source>Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux</translation>
     </message>
     <message>
         <source>Unix</source>
-        <translation type="unfinished"></translation>
+        <translation>Unix</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Furryness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo furry</translation>
     </message>
     <message>
         <source>Humanness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo humano</translation>
     </message>
     <message>
         <source>Yiffyness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo yiffy</translation>
     </message>
 </context>
 <context>
     <name>Traits</name>
     <message>
         <source>Cyborg</source>
-        <translation type="unfinished"></translation>
+        <translation>Cíborg</translation>
     </message>
     <message>
         <source>Toon</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon</translation>
     </message>
     <message>
         <source>Werehuman</source>
-        <translation type="unfinished"></translation>
+        <translation>Werehumano</translation>
     </message>
     <message>
         <source>Magical</source>
-        <translation type="unfinished"></translation>
+        <translation>Mágico</translation>
     </message>
     <message>
         <source>Polymorph</source>
-        <translation type="unfinished"></translation>
+        <translation>Polimorfo</translation>
     </message>
     <message>
         <source>Psychic</source>
-        <translation type="unfinished"></translation>
+        <translation>Psíquico</translation>
     </message>
     <message>
         <source>Taur</source>
-        <translation type="unfinished"></translation>
+        <translation>Taur</translation>
     </message>
     <message>
         <source>Unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicornio</translation>
     </message>
     <message>
         <source>Vampire</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampiro</translation>
     </message>
     <message>
         <source>Winged</source>
-        <translation type="unfinished"></translation>
+        <translation>Alado</translation>
     </message>
     <message>
         <source>Alter Ego</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter ego</translation>
     </message>
     <message>
         <source>Costume Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaje de disfraz</translation>
     </message>
     <message>
         <source>Picture Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaje de dibujo</translation>
     </message>
     <message>
         <source>Imaginary Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Amigo imaginario</translation>
     </message>
     <message>
         <source>RP Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaje de rol</translation>
     </message>
     <message>
         <source>Guardian Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Espíritu guardián</translation>
     </message>
     <message>
         <source>Story Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaje de historia</translation>
     </message>
 </context>
 <context>
     <name>Work</name>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin especificar</translation>
     </message>
     <message>
         <source>Arts</source>
-        <translation type="unfinished"></translation>
+        <translation>Artes</translation>
     </message>
     <message>
         <source>Business/Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Negocios/Gestión</translation>
     </message>
     <message>
         <source>Crafts</source>
-        <translation type="unfinished"></translation>
+        <translation>Artesanía</translation>
     </message>
     <message>
         <source>Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Construcción</translation>
     </message>
     <message>
         <source>Technology</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecnología</translation>
     </message>
     <message>
         <source>Generic Engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingeniería</translation>
     </message>
     <message>
         <source>Eduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Educación</translation>
     </message>
     <message>
         <source>Farming</source>
-        <translation type="unfinished"></translation>
+        <translation>Agricultura</translation>
     </message>
     <message>
         <source>Banking/Finance</source>
-        <translation type="unfinished"></translation>
+        <translation>Banca/Finanzas</translation>
     </message>
     <message>
         <source>Government/Public Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gobierno/Serv. público</translation>
     </message>
     <message>
         <source>Law</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Writing/Literature</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura/Literatura</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Armed Forces</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerzas armadas</translation>
     </message>
     <message>
         <source>Media/Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Medios/Comunicación</translation>
     </message>
     <message>
         <source>Human Medicine</source>
-        <translation type="unfinished"></translation>
+        <translation>Medicina</translation>
     </message>
     <message>
         <source>Retail</source>
-        <translation type="unfinished"></translation>
+        <translation>Comercio</translation>
     </message>
     <message>
         <source>Science</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciencia</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiante</translation>
     </message>
     <message>
         <source>Theatre</source>
-        <translation type="unfinished"></translation>
+        <translation>Teatro</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <source>Vetinary</source>
-        <translation type="unfinished"></translation>
+        <translation>Veterinaria</translation>
     </message>
     <message>
         <source>Furry Relations</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaciones furry</translation>
     </message>
     <message>
         <source>All Around</source>
-        <translation type="unfinished"></translation>
+        <translation>Un poco de todo</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <source>Looking for work</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando trabajo</translation>
     </message>
     <message>
         <source>Not working</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin trabajo</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ABOUTFORM</name>
     <message>
         <source>About Brindlex</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brindlex</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>This program was created for people to define their furry involvement and life stylings.  The old code was wayyyyy outdated and needed to be updated to fit the needs of today&apos;s current furry culture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa se creó para que cada cual defina lo furry que es y su estilo de vida. El código antiguo estaba taaaan desfasado que había que ponerlo al día con la cultura furry de hoy.</translation>
     </message>
     <message>
         <source>VERSION: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSIÓN: %1</translation>
     </message>
     <message>
         <source>Designed by the Brindlex developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñado por los desarrolladores de Brindlex</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ANSWERSTORE</name>
     <message>
         <source>Your answers from the last time could not be read back (%1), so Brindlex starts with empty answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido leer tus respuestas de la última vez (%1), así que Brindlex empieza sin respuestas.</translation>
     </message>
     <message>
         <source>The file is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo se ha guardado como %1.</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>Your answers could not be kept for the next time: %1 cannot be written (%2).
 
 Brindlex goes on working; save your code line with &quot;%3&quot; to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar tus respuestas para la próxima vez: no se puede escribir %1 (%2).
+
+Brindlex sigue funcionando; guarda tu línea de código con «%3» para no perderla.</translation>
     </message>
 </context>
 <context>
@@ -2230,316 +2361,323 @@ Brindlex goes on working; save your code line with &quot;%3&quot; to keep it.</s
     <message>
         <source>%1 level</source>
         <comment>what the slider of a category asks</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de %1</translation>
     </message>
     <message>
         <source>Category groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de categorías</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Code line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de código</translation>
     </message>
     <message>
         <source>Exact age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad exacta</translation>
     </message>
     <message>
         <source>Custom species name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de especie propio</translation>
     </message>
     <message>
         <source>Specify Actual Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad exacta</translation>
     </message>
     <message>
         <source>Role Play Kink:</source>
-        <translation type="unfinished"></translation>
+        <translation>En el rol:</translation>
     </message>
     <message>
         <source>Real Life Kink:</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vida real:</translation>
     </message>
     <message>
         <source>Do you like to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Te gusta %1?</translation>
     </message>
     <message>
         <source>I made my own suit
 (Only applies to lvl 4+)</source>
-        <translation type="unfinished"></translation>
+        <translation>Me hice el traje
+(Solo nivel 4+)</translation>
     </message>
     <message>
         <source>Is the site a furry site?
 (Only applies to lvl 6)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Es un sitio furry?
+(Solo nivel 6)</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Unspecify</source>
-        <translation type="unfinished"></translation>
+        <translation>En blanco</translation>
     </message>
     <message>
         <source>&lt;My Custom Animal&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Mi animal propio&gt;</translation>
     </message>
     <message>
         <source>YES YES YES :D</source>
-        <translation type="unfinished"></translation>
+        <translation>¡SÍ SÍ SÍ! :D</translation>
     </message>
     <message>
         <source>Meh...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meh...</translation>
     </message>
     <message>
         <source>NOOOOO!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡NOOOO!</translation>
     </message>
     <message>
         <source>Specify my sexual preference:
 Guys | Girls</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar mi preferencia:
+Chicos | Chicas</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>the species entry that stands for a name of one&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error!</translation>
     </message>
     <message>
         <source>I am trained in this field</source>
-        <translation type="unfinished"></translation>
+        <translation>Tengo formación en esto</translation>
     </message>
 </context>
 <context>
     <name>brindlex::MenuCommands</name>
     <message>
         <source>Save as Txt File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como archivo de texto</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Open Txt File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir archivo de texto...</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Empe&amp;zar de nuevo</translation>
     </message>
     <message>
         <source>&amp;Application</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;plicación</translation>
     </message>
     <message>
         <source>Read a Code Line...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer una línea de código...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>Check For Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar act&amp;ualizaciones</translation>
     </message>
     <message>
         <source>I am old enough to view adult material</source>
-        <translation type="unfinished"></translation>
+        <translation>Tengo edad para ver contenido &amp;adulto</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;onar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>The code line could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la línea de código en %1.
+
+%2</translation>
     </message>
     <message>
         <source>Open Txt File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de texto</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1 could not be read.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1.
+
+%2</translation>
     </message>
     <message>
         <source>The first line of %1 is no code line that Brindlex can read (%2). Your answers are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea de %1 no es una línea de código que Brindlex sepa leer (%2). Tus respuestas no han cambiado.</translation>
     </message>
     <message>
         <source>Clear every answer and start over with an empty questionnaire?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todas las respuestas y empezar de nuevo con el cuestionario vacío?</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ReadCodeLineWindow</name>
     <message>
         <source>Read a Code Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer una línea de código</translation>
     </message>
     <message>
         <source>Pasted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto pegado</translation>
     </message>
     <message>
         <source>Paste a code line beginning with 2.0F, or a whole post that holds some.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pega una línea de código que empiece por 2.0F, o un mensaje entero que contenga alguna.</translation>
     </message>
     <message>
         <source>Code lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de código encontradas</translation>
     </message>
     <message>
         <source>Show only &amp;differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo &amp;diferencias</translation>
     </message>
     <message>
         <source>Show only differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo diferencias</translation>
     </message>
     <message>
         <source>Answers of the selected line beside yours</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas de la línea elegida junto a las tuyas</translation>
     </message>
     <message>
         <source>Repairs of the selected line</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparaciones de la línea elegida</translation>
     </message>
     <message>
         <source>&amp;Use These Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar estas respuestas</translation>
     </message>
     <message>
         <source>Use These Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar estas respuestas</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;Paste a code line or a whole post:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pega una línea de código o un mensaje entero:</translation>
     </message>
     <message>
         <source>Code &amp;lines found:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líneas de código encontradas:</translation>
     </message>
     <message>
         <source>&amp;Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Respuestas:</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>&amp;Repairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;paraciones:</translation>
     </message>
     <message>
         <source>&amp;Repairs: none, the line reads as it is written</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;paraciones: ninguna, la línea se lee tal cual</translation>
     </message>
     <message>
         <source>&amp;Repairs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;paraciones: %1</translation>
     </message>
     <message>
         <source>No code line found: a code line begins with &quot;2.0F&quot; and a family code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ninguna línea de código: una línea de código empieza por «2.0F» y un código de familia.</translation>
     </message>
     <message>
         <source>%1 answer differs from yours, %2 the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 respuesta es distinta de las tuyas, %2 iguales.</translation>
     </message>
     <message>
         <source>%1 answers differ from yours, %2 the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 respuestas son distintas de las tuyas, %2 iguales.</translation>
     </message>
     <message>
         <source>Replace all your answers with the answers of the code line on line %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir todas tus respuestas por las de la línea de código de la línea %1?</translation>
     </message>
 </context>
 <context>
     <name>brindlex::ReaderAnswerModel</name>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>distinta</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>igual</translation>
     </message>
     <message>
         <source>%1, differs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, distinta</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Their answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Su respuesta</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Differs from your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinta de tu respuesta</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include "fit.h"
 #include "profile/categories.h"
 #include "translations/languages.h"
+#include "ui/controls.h"
 
 namespace brindlex::test {
 namespace {
@@ -82,6 +86,41 @@ TEST_P(Fit, TheMenusTheAboutBoxAndTheReader) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Fit, ::testing::Values("en", "de", "es"));
+
+// The measure itself: a control of each kind, first with a text that fits and then with one
+// that does not.
+TEST(CutTexts, FindsTheTextsThatDoNotFitTheirControls) {
+    QWidget window;
+    window.resize(600, 400);
+    auto* label = new QLabel(QStringLiteral("Meh..."), &window);
+    label->setGeometry(0, 0, 80, 20);
+    auto* box = new PoolCheckBox(PoolCheckBox::BoxSide::Left, &window);
+    box->setText(QStringLiteral("Winged"));
+    box->setGeometry(0, 30, 120, 20);
+    auto* list = new QComboBox(&window);
+    list->setStyle(new DropDownStyle);
+    list->addItem(QStringLiteral("Fox"));
+    list->setGeometry(0, 60, 150, 24);
+    auto* rows = new QListWidget(&window);
+    rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rows->addItem(QStringLiteral("Hugs"));
+    rows->setGeometry(0, 90, 120, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(CutTexts(window).empty());
+
+    const QString tooLong = QStringLiteral("Leashes and Collars and Harnesses and Muzzles");
+    for (int kind = 0; kind < 4; ++kind) {
+        label->setText(kind == 0 ? tooLong : QStringLiteral("Meh..."));
+        box->setText(kind == 1 ? tooLong + QLatin1Char(' ') + tooLong : QStringLiteral("Winged"));
+        list->setItemText(0, kind == 2 ? tooLong : QStringLiteral("Fox"));
+        rows->item(0)->setText(kind == 3 ? tooLong : QStringLiteral("Hugs"));
+        const std::vector<std::string> cut = CutTexts(window);
+        ASSERT_EQ(cut.size(), 1u) << "control " << kind;
+        EXPECT_NE(cut.front().find(tooLong.left(8).toStdString()), std::string::npos)
+            << cut.front();
+    }
+}
 
 }  // namespace
 }  // namespace brindlex::test
