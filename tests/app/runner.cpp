@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include "app/answerstore.h"
@@ -20,6 +22,12 @@ int main(int argc, char** argv) {
     // Answers are kept in a folder of Qt's test mode, never in a real user's, and each run
     // starts without any.
     QStandardPaths::setTestModeEnabled(true);
+    // The shell's tests read its English texts, and keep no language setting of a user's.
+    qputenv("LANGUAGE", QByteArrayLiteral("en"));
+    QTemporaryDir settings;
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, settings.path());
+    }
     ::testing::InitGoogleTest(&argc, argv);
     brindlex::APPLICATION application(argc, argv);
     QDir(brindlex::ANSWERSTORE::DefaultFolder()).removeRecursively();
