@@ -20,5 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BRINDLEX_MAINTAINER}")
 # dpkg-shlibdeps names the libraries the programs load, Qt's among them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations, for the buttons of message boxes and the file chooser in German
+# and Spanish.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)
