@@ -84,8 +84,8 @@ TEST_F(Menu, HoldsTheCommandsInOrderEachWithItsOwnAccessLetterAndSomeWithKeys) {
         (std::vector<std::string>{"Open Txt File...", "Save as Txt File", "-", "Start Over"}));
     EXPECT_EQ(texts(menus[1]->menu()),
               (std::vector<std::string>{"Read a Code Line...", "-", "About", "Check For Update",
-                                        "I am old enough to view adult material", "Language",
-                                        "-", "Donate", "-", "Exit"}));
+                                        "I am old enough to view adult material", "Language", "-",
+                                        "Donate", "-", "Exit"}));
 
     ASSERT_NE(adult(), nullptr);
     EXPECT_TRUE(adult()->isCheckable());
