@@ -547,7 +547,7 @@ Geschichtenfigur heißt: Über diesen Charakter schreibst du Geschichten</transl
     Commissions willkommen! ^_^
 4 - Ich zeichne oft und stelle meine Sachen online
 3 - Ich kritzle manchmal und schaue mir gern Kunst an
-2 - Ich schaue meist nur zu, zeichnen kann ich nicht mal, um meinen Schwanz zu retten
+2 - Ich schaue meist nur, zeichnen kann ich nicht mal mit der Pfote
 1 - Ab und zu werfe ich einen Blick auf Artwork
 0 - Kunst? Joa, nicht so mein Ding</translation>
     </message>
