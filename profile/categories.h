@@ -105,6 +105,7 @@ struct CategoryInfo {
     std::string_view choiceContext;  // the translation context of the choices' names
     bool omitAllChoices;
     std::string_view help;  // the description beside the answers; empty for none
+    std::string_view box;   // the label of the page's own check box (31); empty for none
 };
 
 namespace categories_detail {
@@ -154,6 +155,11 @@ constexpr CategoryInfo WithHelp(CategoryInfo row, std::string_view help) {
     return row;
 }
 
+constexpr CategoryInfo WithBox(CategoryInfo row, std::string_view label) {
+    row.box = label;
+    return row;
+}
+
 constexpr CategoryInfo Flagged(CategoryInfo row, std::string_view name, std::string_view field,
                                std::string_view letters, unsigned minLevel) {
     row = WithExtra(row, name, field);
@@ -189,6 +195,7 @@ constexpr CategoryInfo Preference(std::string_view caption, int tab, char tag,
     row = WithExtra(row, extraName, preference);
     row.gender = Field(gender);
     row.genderLetters = &genderLetters;
+    row.box = "Specify my sexual preference:\r\nGuys | Girls";
     return row;
 }
 
@@ -216,8 +223,9 @@ constexpr std::array<CategoryInfo, kLevelCategoryCount + 1> MakeTable() {
         Level("Anthro Level", 0, L::kDigits, T::kAnthroDigit, '\0', "anthroLevel"),
         Level("Realism", 0, L::kWords, T::kLevel, 'R', "realismLevel"),
         Level("Interwebs RP", 0, L::kWords, T::kLevel, 'I', "interwebsRpLevel"),
-        Flagged(Level("Fursuits", 0, L::kWords, T::kLevel, 'D', "fursuitsLevel"), "Made own suit",
-                "madeOwnSuit", "m", 5),
+        WithBox(Flagged(Level("Fursuits", 0, L::kWords, T::kLevel, 'D', "fursuitsLevel"),
+                        "Made own suit", "madeOwnSuit", "m", 5),
+                "I made my own suit\r\n(Only applies to lvl 4+)"),
         Level("Transformation", 0, L::kWords, T::kLevel, 'T', "transformationLevel"),
         Level("Hugs", 0, L::kWords, T::kLevel, 'H', "hugsLevel"),
         Level("Plushies", 0, L::kWords, T::kLevel, 'P', "plushiesLevel"),
@@ -230,28 +238,33 @@ constexpr std::array<CategoryInfo, kLevelCategoryCount + 1> MakeTable() {
             [] {
                 CategoryInfo row = Row("Specifics", 1, P::kAge, T::kAge, 'O', "Age", "age");
                 row.labels = L::kDigits;
+                row.box = "Specify Actual Age";
                 return row;
             }(),
             "Own gender", "ownGender"),
         Level("Education", 1, L::kDigits, T::kLevel, 'E', "educationLevel"),
-        WithExtra(WithHelp(Row("Work", 1, P::kWork, T::kWork, 'W', "Work", "workType"),
-                           "What is your current employment type and what are you trained in?"),
-                  "Trained in", "trainedFlags"),
+        WithBox(WithExtra(WithHelp(Row("Work", 1, P::kWork, T::kWork, 'W', "Work", "workType"),
+                                   "What is your current employment type and what are you "
+                                   "trained in?"),
+                          "Trained in", "trainedFlags"),
+                "I am trained in this field"),
         Level("FurFactor", 1, L::kWords, T::kLevel, 'F', "furFactorLevel"),
         Level("Living", 1, L::kDigits, T::kLevel, 'B', "livingLevel"),
         Level("Pets", 1, L::kWords, T::kLevel, 'A', "petsLevel"),
         WithChoices(Level("Gaming", 1, L::kWords, T::kLevel, 'G', "gamingLevel"), "Games",
                     "gamingFlags", kGames, text_context::kGames, 2, false),
-        Flagged(Level("Interwebs", 1, L::kWords, T::kLevel, 'N', "interwebsLevel"), "Furry site",
-                "furrySite", "fi", 7),
+        WithBox(Flagged(Level("Interwebs", 1, L::kWords, T::kLevel, 'N', "interwebsLevel"),
+                        "Furry site", "furrySite", "fi", 7),
+                "Is the site a furry site?\r\n(Only applies to lvl 6)"),
         WithChoices(Level("Compy", 1, L::kWords, T::kLevel, 'C', "compyLevel"), "Operating systems",
                     "compyFlags", kOperatingSystems, text_context::kSystems, 4, true),
         Level("Anime", 1, L::kWords, T::kLevel, 'J', "animeLevel"),
         Preference("Sex", 1, 'S', "sexLevel", "Sex preference", "sexPreference", "ownGender",
                    kOwnGenderLetters),
-        WithHelp(Row("Specifics", 2, P::kKinkSwitch, T::kKinkTokens, 'K', "Include my kinks",
-                     "includeKinks"),
-                 "Do you want to show your kinks in your code line?"),
+        WithBox(WithHelp(Row("Specifics", 2, P::kKinkSwitch, T::kKinkTokens, 'K',
+                             "Include my kinks", "includeKinks"),
+                         "Do you want to show your kinks in your code line?"),
+                "Include my kinks"),
     }};
     for (std::size_t c = 0; c < kLevelHelpTexts.size(); ++c) {
         if (!kLevelHelpTexts[c].empty()) {

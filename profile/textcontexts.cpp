@@ -1,6 +1,7 @@
 #include "profile/textcontexts.h"
 
 #include "profile/categories.h"
+#include "profile/pages.h"
 #include "profile/vocabulary.h"
 
 namespace brindlex {
@@ -61,6 +62,10 @@ void ForEachTableText(const TextVisitor& visit) {
     VisitNames(visit, c::kKinkDescriptions, kKinkDescriptions, self);
     for (const CategoryInfo& row : kCategoryTable) {
         Visit(visit, c::kHelpTexts, row.help);
+    }
+    VisitNames(visit, c::kPageTexts, kPageTexts, self);
+    for (const CategoryInfo& row : kCategoryTable) {
+        Visit(visit, c::kPageTexts, row.box);
     }
 }
 

@@ -29,6 +29,10 @@ inline constexpr char kKinks[] = "Kinks";
 inline constexpr char kKinkDescriptions[] = "KinkDescriptions";
 // The description beside a page's answers; a level scale numbers its lines "6 - " .. "0 - ".
 inline constexpr char kHelpTexts[] = "HelpTexts";
+// What the pages show beside the answers: the slider's label words, the questions of the
+// pages' own check boxes, the kink page's labels and question, the names of the controls
+// (profile/pages.h).
+inline constexpr char kPageTexts[] = "PageTexts";
 
 }  // namespace text_context
 

@@ -1566,6 +1566,107 @@ Geschichtenfigur heißt: Über diesen Charakter schreibst du Geschichten</transl
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>YES YES YES :D</source>
+        <translation>JA JA JA :D</translation>
+    </message>
+    <message>
+        <source>Meh...</source>
+        <translation>Joa...</translation>
+    </message>
+    <message>
+        <source>NOOOOO!</source>
+        <translation>NEEEIN!</translation>
+    </message>
+    <message>
+        <source>Unspecify</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Role Play Kink:</source>
+        <translation>Rollenspiel:</translation>
+    </message>
+    <message>
+        <source>Real Life Kink:</source>
+        <translation>Echtes Leben:</translation>
+    </message>
+    <message>
+        <source>Do you like to %1?</source>
+        <translation>Magst du es, %1?</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>%1: Stufe</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>&lt;My Custom Animal&gt;</source>
+        <translation>&lt;Mein eigenes Tier&gt;</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Category groups</source>
+        <translation>Kategoriegruppen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Code line</source>
+        <translation>Code-Zeile</translation>
+    </message>
+    <message>
+        <source>Exact age</source>
+        <translation>Genaues Alter</translation>
+    </message>
+    <message>
+        <source>Custom species name</source>
+        <translation>Eigener Spezies-Name</translation>
+    </message>
+    <message>
+        <source>I made my own suit
+(Only applies to lvl 4+)</source>
+        <translation>Suit selbst gemacht
+(Nur ab Stufe 4)</translation>
+    </message>
+    <message>
+        <source>Specify my sexual preference:
+Guys | Girls</source>
+        <translation>Meine Vorliebe angeben:
+Jungs | Mädels</translation>
+    </message>
+    <message>
+        <source>Specify Actual Age</source>
+        <translation>Genaues Alter</translation>
+    </message>
+    <message>
+        <source>I am trained in this field</source>
+        <translation>Darin bin ich ausgebildet</translation>
+    </message>
+    <message>
+        <source>Is the site a furry site?
+(Only applies to lvl 6)</source>
+        <translation>Ist es eine Furry-Seite?
+(Nur bei Stufe 6)</translation>
+    </message>
+    <message>
+        <source>Include my kinks</source>
+        <translation>Meine Kinks zeigen</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>does not begin with 2.0F</source>
@@ -2359,108 +2460,12 @@ Brindlex läuft weiter; speichere deine Code-Zeile mit „%3“, um sie zu behal
 <context>
     <name>brindlex::MAINFORM</name>
     <message>
-        <source>%1 level</source>
-        <comment>what the slider of a category asks</comment>
-        <translation>%1: Stufe</translation>
-    </message>
-    <message>
-        <source>Category groups</source>
-        <translation>Kategoriegruppen</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
     <message>
-        <source>Categories</source>
-        <translation>Kategorien</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Code line</source>
-        <translation>Code-Zeile</translation>
-    </message>
-    <message>
-        <source>Exact age</source>
-        <translation>Genaues Alter</translation>
-    </message>
-    <message>
-        <source>Custom species name</source>
-        <translation>Eigener Spezies-Name</translation>
-    </message>
-    <message>
-        <source>Specify Actual Age</source>
-        <translation>Genaues Alter</translation>
-    </message>
-    <message>
-        <source>Role Play Kink:</source>
-        <translation>Rollenspiel:</translation>
-    </message>
-    <message>
-        <source>Real Life Kink:</source>
-        <translation>Echtes Leben:</translation>
-    </message>
-    <message>
-        <source>Do you like to %1?</source>
-        <translation>Magst du es, %1?</translation>
-    </message>
-    <message>
-        <source>I made my own suit
-(Only applies to lvl 4+)</source>
-        <translation>Suit selbst gemacht
-(Nur ab Stufe 4)</translation>
-    </message>
-    <message>
-        <source>Is the site a furry site?
-(Only applies to lvl 6)</source>
-        <translation>Ist es eine Furry-Seite?
-(Nur bei Stufe 6)</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Übernehmen</translation>
-    </message>
-    <message>
-        <source>Unspecify</source>
-        <translation>Offen</translation>
-    </message>
-    <message>
-        <source>&lt;My Custom Animal&gt;</source>
-        <translation>&lt;Mein eigenes Tier&gt;</translation>
-    </message>
-    <message>
-        <source>YES YES YES :D</source>
-        <translation>JA JA JA :D</translation>
-    </message>
-    <message>
-        <source>Meh...</source>
-        <translation>Joa...</translation>
-    </message>
-    <message>
-        <source>NOOOOO!</source>
-        <translation>NEEEIN!</translation>
-    </message>
-    <message>
-        <source>Specify my sexual preference:
-Guys | Girls</source>
-        <translation>Meine Vorliebe angeben:
-Jungs | Mädels</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <comment>the species entry that stands for a name of one&apos;s own</comment>
-        <translation>Andere</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Fehler!</translation>
-    </message>
-    <message>
-        <source>I am trained in this field</source>
-        <translation>Darin bin ich ausgebildet</translation>
     </message>
 </context>
 <context>

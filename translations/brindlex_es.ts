@@ -1566,6 +1566,107 @@ Personaje de historia: lo usas para escribir historias</translation>
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>YES YES YES :D</source>
+        <translation>¡SÍ SÍ SÍ! :D</translation>
+    </message>
+    <message>
+        <source>Meh...</source>
+        <translation>Meh...</translation>
+    </message>
+    <message>
+        <source>NOOOOO!</source>
+        <translation>¡NOOOO!</translation>
+    </message>
+    <message>
+        <source>Unspecify</source>
+        <translation>En blanco</translation>
+    </message>
+    <message>
+        <source>Role Play Kink:</source>
+        <translation>En el rol:</translation>
+    </message>
+    <message>
+        <source>Real Life Kink:</source>
+        <translation>En la vida real:</translation>
+    </message>
+    <message>
+        <source>Do you like to %1?</source>
+        <translation>¿Te gusta %1?</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>Nivel de %1</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>&lt;My Custom Animal&gt;</source>
+        <translation>&lt;Mi animal propio&gt;</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>¡Error!</translation>
+    </message>
+    <message>
+        <source>Category groups</source>
+        <translation>Grupos de categorías</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Code line</source>
+        <translation>Línea de código</translation>
+    </message>
+    <message>
+        <source>Exact age</source>
+        <translation>Edad exacta</translation>
+    </message>
+    <message>
+        <source>Custom species name</source>
+        <translation>Nombre de especie propio</translation>
+    </message>
+    <message>
+        <source>I made my own suit
+(Only applies to lvl 4+)</source>
+        <translation>Me hice el traje
+(Solo nivel 4+)</translation>
+    </message>
+    <message>
+        <source>Specify my sexual preference:
+Guys | Girls</source>
+        <translation>Indicar mi preferencia:
+Chicos | Chicas</translation>
+    </message>
+    <message>
+        <source>Specify Actual Age</source>
+        <translation>Edad exacta</translation>
+    </message>
+    <message>
+        <source>I am trained in this field</source>
+        <translation>Tengo formación en esto</translation>
+    </message>
+    <message>
+        <source>Is the site a furry site?
+(Only applies to lvl 6)</source>
+        <translation>¿Es un sitio furry?
+(Solo nivel 6)</translation>
+    </message>
+    <message>
+        <source>Include my kinks</source>
+        <translation>Incluir mis kinks</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>does not begin with 2.0F</source>
@@ -2359,108 +2460,12 @@ Brindlex sigue funcionando; guarda tu línea de código con «%3» para no perde
 <context>
     <name>brindlex::MAINFORM</name>
     <message>
-        <source>%1 level</source>
-        <comment>what the slider of a category asks</comment>
-        <translation>Nivel de %1</translation>
-    </message>
-    <message>
-        <source>Category groups</source>
-        <translation>Grupos de categorías</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menú</translation>
     </message>
     <message>
-        <source>Categories</source>
-        <translation>Categorías</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Code line</source>
-        <translation>Línea de código</translation>
-    </message>
-    <message>
-        <source>Exact age</source>
-        <translation>Edad exacta</translation>
-    </message>
-    <message>
-        <source>Custom species name</source>
-        <translation>Nombre de especie propio</translation>
-    </message>
-    <message>
-        <source>Specify Actual Age</source>
-        <translation>Edad exacta</translation>
-    </message>
-    <message>
-        <source>Role Play Kink:</source>
-        <translation>En el rol:</translation>
-    </message>
-    <message>
-        <source>Real Life Kink:</source>
-        <translation>En la vida real:</translation>
-    </message>
-    <message>
-        <source>Do you like to %1?</source>
-        <translation>¿Te gusta %1?</translation>
-    </message>
-    <message>
-        <source>I made my own suit
-(Only applies to lvl 4+)</source>
-        <translation>Me hice el traje
-(Solo nivel 4+)</translation>
-    </message>
-    <message>
-        <source>Is the site a furry site?
-(Only applies to lvl 6)</source>
-        <translation>¿Es un sitio furry?
-(Solo nivel 6)</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Aplicar</translation>
-    </message>
-    <message>
-        <source>Unspecify</source>
-        <translation>En blanco</translation>
-    </message>
-    <message>
-        <source>&lt;My Custom Animal&gt;</source>
-        <translation>&lt;Mi animal propio&gt;</translation>
-    </message>
-    <message>
-        <source>YES YES YES :D</source>
-        <translation>¡SÍ SÍ SÍ! :D</translation>
-    </message>
-    <message>
-        <source>Meh...</source>
-        <translation>Meh...</translation>
-    </message>
-    <message>
-        <source>NOOOOO!</source>
-        <translation>¡NOOOO!</translation>
-    </message>
-    <message>
-        <source>Specify my sexual preference:
-Guys | Girls</source>
-        <translation>Indicar mi preferencia:
-Chicos | Chicas</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <comment>the species entry that stands for a name of one&apos;s own</comment>
-        <translation>Otra</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>¡Error!</translation>
-    </message>
-    <message>
-        <source>I am trained in this field</source>
-        <translation>Tengo formación en esto</translation>
     </message>
 </context>
 <context>

@@ -15,14 +15,13 @@
 #include <QTabBar>
 
 #include "profile/categories.h"
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 
 namespace brindlex {
 
 namespace {
-
-constexpr std::array<int, 4> kMarkedLevels = {7, 4, 1, 0};
 
 class LevelSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
@@ -120,11 +119,7 @@ void InstallControlFactory() {
 // The answer the slider of a category stores, "<name> level".
 QString SliderName(const CategoryInfo& row) {
     const QString name = CoreText(text_context::kCategories, row.name);
-    if (QLatin1String(row.name.data(), static_cast<qsizetype>(row.name.size()))
-            .endsWith(QLatin1String(" level"), Qt::CaseInsensitive)) {
-        return name;
-    }
-    return MAINFORM::tr("%1 level", "what the slider of a category asks").arg(name);
+    return NamesALevel(row.name) ? name : CoreText(text_context::kPageTexts, kSliderName).arg(name);
 }
 
 }  // namespace
@@ -136,7 +131,8 @@ LevelSlider::LevelSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) {
 QString LevelSlider::levelWord(int level) const {
     for (std::size_t i = 0; i < m_marks.size(); ++i) {
         const QLabel* mark = m_marks[i];
-        if (kMarkedLevels[i] == level && mark != nullptr && mark->isVisibleTo(window())) {
+        if (static_cast<int>(kMarkedLevels[i]) == level && mark != nullptr &&
+            mark->isVisibleTo(window())) {
             return mark->text();
         }
     }
@@ -148,16 +144,16 @@ ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent) {
 }
 
 void MAINFORM::NameControls() {
-    const QString groups = tr("Category groups");
+    const QString groups = CoreText(text_context::kPageTexts, kTabsName);
     m_tabStrip->setAccessibleName(groups);
     tabBar()->setAccessibleName(groups);
     m_menuBar->setAccessibleName(tr("Menu"));
-    m_categoryList->setAccessibleName(tr("Categories"));
-    m_description->setAccessibleName(tr("Help"));
-    m_codeLine->setAccessibleName(tr("Code line"));
+    m_categoryList->setAccessibleName(CoreText(text_context::kPageTexts, kCategoryListName));
+    m_description->setAccessibleName(CoreText(text_context::kPageTexts, kHelpName));
+    m_codeLine->setAccessibleName(CoreText(text_context::kPageTexts, kCodeLineName));
     m_update->setAccessibleName(m_update->text());
-    m_ageField->setAccessibleName(tr("Exact age"));
-    m_customName->setAccessibleName(tr("Custom species name"));
+    m_ageField->setAccessibleName(CoreText(text_context::kPageTexts, kExactAgeName));
+    m_customName->setAccessibleName(CoreText(text_context::kPageTexts, kCustomNameName));
     m_slider->setMarks(m_statics);
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 
@@ -16,7 +17,7 @@ PoolSet MAINFORM::BuildAgePage(int category) {
     const CategoryInfo& row = CategoryOf(category);
     ApplyLabelSet(row.labels);
     settingAgeText = true;
-    PlaceBox31(tr("Specify Actual Age"), 40, 50, 20);
+    PlaceBox31(CoreText(text_context::kPageTexts, row.box), 40, 50, 20);
     ShowGenderList(m_profile.ownGender, kOwnGenders[0], 100, 28);
     PlaceHelp(185, 28, row.help);
     EnableLevelGroup();
@@ -24,7 +25,7 @@ PoolSet MAINFORM::BuildAgePage(int category) {
     const unsigned age = m_profile.age;
     // The slider points at the bracket of an exact age too, disabled.
     m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
-    const bool exact = age >= 1 && age <= kMaxExactAge;
+    const bool exact = IsExactAge(age);
     Box(31)->setChecked(exact);
     if (exact) {
         m_slider->setEnabled(false);
@@ -53,17 +54,12 @@ void MAINFORM::OnAgeFormSwitched() {
     const bool exact = Box(31)->isChecked();
     m_slider->setEnabled(!exact);
     m_ageField->setEnabled(exact);
+    SwitchAgeForm(m_profile, exact);
     if (exact) {
-        if (m_profile.age > kMaxExactAge) {
-            m_profile.toggleAgeForm();
-        }
         // Read back by the age field's own handler, which stores the same age.
         m_ageField->setText(QString::number(m_profile.age));
     } else {
         m_ageField->clear();
-        if (m_profile.age >= 1 && m_profile.age <= kMaxExactAge) {
-            m_profile.toggleAgeForm();
-        }
         m_slider->setValue(static_cast<int>(m_profile.ageSliderLevel()));
     }
     m_update->setEnabled(!exact);
@@ -77,18 +73,8 @@ void MAINFORM::OnAgeTextChanged() {
     settingAgeText = true;
     const QString text = m_ageField->text().left(3);
     if (!text.isEmpty()) {
-        // The value of up to three characters, each taken as a digit, in 16-bit arithmetic.
-        std::int16_t value = 0;
-        for (const QChar character : text) {
-            const int digit = static_cast<int>(character.unicode()) - '0';
-            value = static_cast<std::int16_t>(value * 10 + digit);
-        }
-        if (text.size() == 3 && value > static_cast<int>(kMaxExactAge)) {
-            m_profile.age = kMaxExactAge;
+        if (StoreAgeText(m_profile, text.toStdString())) {
             m_ageField->setText(QString::number(kMaxExactAge));
-        } else {
-            const auto low = static_cast<std::uint8_t>(value);
-            m_profile.age = low <= kMaxExactAge ? low : 127u;
         }
         RefreshCodeLine();
     }

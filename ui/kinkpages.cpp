@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -10,11 +11,11 @@ namespace brindlex {
 
 PoolSet MAINFORM::BuildKinkPage(int category) {
     const int kink = category - kFirstKinkCategory;
-    m_statics[0]->setText(tr("Role Play Kink:"));
-    m_statics[1]->setText(tr("Real Life Kink:"));
+    m_statics[0]->setText(CoreText(text_context::kPageTexts, kRolePlayLabel));
+    m_statics[1]->setText(CoreText(text_context::kPageTexts, kRealLifeLabel));
     // The description completes the question.
     PlaceDescription(185, 28,
-                     tr("Do you like to %1?")
+                     CoreText(text_context::kPageTexts, kKinkQuestion)
                          .arg(CoreText(text_context::kKinkDescriptions,
                                        kKinkDescriptions[static_cast<std::size_t>(kink)])));
 

@@ -13,27 +13,6 @@ namespace brindlex {
 
 namespace {
 
-// The question of box 31 on the page of each category whose token carries a flag.
-struct FlagQuestion {
-    int category;
-    const char* label;
-};
-constexpr std::array<FlagQuestion, 2> kFlagQuestions = {{
-    {kFursuitsCategory,
-     QT_TRANSLATE_NOOP("brindlex::MAINFORM", "I made my own suit\n(Only applies to lvl 4+)")},
-    {kInterwebsCategory,
-     QT_TRANSLATE_NOOP("brindlex::MAINFORM", "Is the site a furry site?\n(Only applies to lvl 6)")},
-}};
-
-const char* FlagQuestionOf(int category) {
-    for (const FlagQuestion& question : kFlagQuestions) {
-        if (question.category == category) {
-            return question.label;
-        }
-    }
-    return "";
-}
-
 QString ChoiceName(const CategoryInfo& row, int choice) {
     return CoreText(std::string(row.choiceContext).c_str(), row.choices[choice].name);
 }
@@ -46,7 +25,7 @@ PoolSet MAINFORM::BuildLevelPage(int category) {
     PoolSet shown = kPoolLevelGroup | kPoolUpperLabels | kPoolDescription;
     int descriptionTop = 28;
     if (row.token == TokenKind::kFlaggedLevel) {
-        PlaceBox31(tr(FlagQuestionOf(category)), 28, 85, 30);
+        PlaceBox31(CoreText(text_context::kPageTexts, row.box), 28, 85, 30);
         Box(31)->setChecked(row.extra->get(m_profile) != 0);
         shown |= kPoolBox31;
     } else if (category == kGamingCategory) {

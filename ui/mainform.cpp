@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "profile/categories.h"
+#include "profile/pages.h"
 #include "ui/controls.h"
 
 namespace brindlex {
@@ -298,8 +299,8 @@ void MAINFORM::changeEvent(QEvent* event) {
 
 void MAINFORM::LabelControls() {
     m_update->setText(tr("Update"));
-    m_statics[3]->setText(tr("Unspecify"));
-    m_customName->setPlaceholderText(tr("<My Custom Animal>"));
+    m_statics[3]->setText(CoreText(text_context::kPageTexts, LevelLabelsOf(LabelSet::kWords)[3]));
+    m_customName->setPlaceholderText(CoreText(text_context::kPageTexts, kCustomNameHint));
     NameControls();
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -62,10 +63,12 @@ void MAINFORM::ShowGenderList(unsigned selection, std::string_view firstEntry, i
 }
 
 void MAINFORM::ApplyLabelSet(LabelSet set) {
-    const bool digits = set == LabelSet::kDigits;
-    m_statics[0]->setText(digits ? QStringLiteral("6") : tr("YES YES YES :D"));
-    m_statics[1]->setText(digits ? QStringLiteral("3") : tr("Meh..."));
-    m_statics[2]->setText(digits ? QStringLiteral("0") : tr("NOOOOO!"));
+    // A page without a label set of its own shows the words; the digits stay digits.
+    const std::array<std::string_view, 4> labels =
+        LevelLabelsOf(set == LabelSet::kDigits ? LabelSet::kDigits : LabelSet::kWords);
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_statics[i]->setText(CoreText(text_context::kPageTexts, labels[i]));
+    }
 }
 
 void MAINFORM::Place(QWidget* control, int left, int top, int right, int bottom) {

@@ -2,6 +2,7 @@
 // towards girls, given only while "Specify my sexual preference" is ticked.
 #include <QComboBox>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -19,7 +20,7 @@ PoolSet MAINFORM::BuildPreferencePage(int category) {
     const QStringList answers = TableNames<kAttractionNames>(text_context::kAnswers);
     SetUpList(m_list38, answers, guys, {156, 28, 236, 68}, specified);
     SetUpList(m_list39, answers, girls, {237, 28, 317, 68}, specified);
-    PlaceBox31(tr("Specify my sexual preference:\nGuys | Girls"), 22, 55, 45);
+    PlaceBox31(CoreText(text_context::kPageTexts, row.box), 22, 55, 45);
     Box(31)->setChecked(specified);
     m_slider->setValue(static_cast<int>(row.level->get(m_profile)));
     ApplyLabelSet(row.labels);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -20,7 +21,7 @@ QStringList SpeciesNames(int family) {
     for (int i = 0; i < row.speciesCount(); ++i) {
         names.append(CoreText(text_context::kSpecies, row.species[static_cast<std::size_t>(i)]));
     }
-    names.append(MAINFORM::tr("Other", "the species entry that stands for a name of one's own"));
+    names.append(CoreText(text_context::kPageTexts, kOtherSpeciesEntry));
     return names;
 }
 
@@ -38,15 +39,7 @@ PoolSet MAINFORM::ShowSpeciesChoices() {
     const int family = m_list38->currentIndex();
     if (family >= 1 && family < static_cast<int>(kFamilyPolymorph)) {
         m_customName->hide();
-        const QStringList names = SpeciesNames(family);
-        const int other = static_cast<int>(names.size()) - 1;
-        const int index = static_cast<int>(m_profile.speciesIndex);
-        // Past the last species stands "Other". A custom name kept with species 0 (a species
-        // the family has no letter for) also shows as "Other", with the name below it.
-        const int selection = index != 0 ? std::min(index - 1, other)
-                              : IsWrittenName(m_profile.customSpeciesName) ? other
-                                                                           : -1;
-        SetUpList(m_list39, names, selection, {150, 90, 270, 150});
+        SetUpList(m_list39, SpeciesNames(family), SpeciesEntryOf(m_profile), {150, 90, 270, 150});
         m_list39->show();
         return kPoolList39 | ShowCustomNameBelowSpecies();
     }
@@ -81,32 +74,14 @@ void MAINFORM::OnFamilyChosen() {
     if (family >= 0 && static_cast<unsigned>(family) == m_profile.speciesFamily) {
         return;  // the list reports a choice of the family already stored: nothing changed
     }
-    if (family == 0) {
-        m_profile.speciesFamily = 0;
-        m_profile.speciesIndex = 0;
-        m_profile.customSpeciesName.clear();
-    } else if (family < static_cast<int>(kFamilyPolymorph)) {
-        m_profile.speciesFamily = static_cast<unsigned>(family);
-        m_profile.customSpeciesName.clear();
-        m_profile.speciesIndex = 1;
-    } else if (family == static_cast<int>(kFamilyPolymorph)) {
-        m_profile.speciesFamily = kFamilyPolymorph;
-        m_profile.speciesIndex = 0;
-        m_profile.customSpeciesName.clear();
-    } else {
-        // "Other" keeps the name the user gave before.
-        m_profile.speciesFamily = kFamilyOther;
-        m_profile.speciesIndex = 0;
-    }
+    ChooseSpeciesFamily(m_profile, static_cast<unsigned>(family));
     ShowSpeciesChoices();
     RefreshCodeLine();
 }
 
 void MAINFORM::OnSpeciesChosen() {
     ShowCustomNameBelowSpecies();
-    const int entry = m_list39->currentIndex();
-    // The entry after the last species, "Other", stores a position without a letter.
-    m_profile.speciesIndex = entry < 0 ? 0u : static_cast<unsigned>(entry + 1) % 16u;
+    ChooseSpecies(m_profile, m_list39->currentIndex());
     RefreshCodeLine();
 }
 

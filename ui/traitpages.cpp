@@ -2,6 +2,7 @@
 // puts the kinks into the code line, and the "Error!" page of no category.
 #include <QComboBox>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -33,13 +34,13 @@ PoolSet MAINFORM::BuildTraitPage(int category) {
 
 PoolSet MAINFORM::BuildKinkSwitchPage(int category) {
     PlaceHelp(185, 28, CategoryOf(category).help);
-    PlaceBox31(CoreText(text_context::kCategories, CategoryOf(category).name), 68, 80, 10);
+    PlaceBox31(CoreText(text_context::kPageTexts, CategoryOf(category).box), 68, 80, 10);
     Box(31)->setChecked(m_profile.includeKinks != 0);
     return kPoolDescription | kPoolBox31;
 }
 
 PoolSet MAINFORM::BuildErrorPage(int /*category*/) {
-    PlaceDescription(185, 28, tr("Error!"));
+    PlaceDescription(185, 28, CoreText(text_context::kPageTexts, kNoCategoryText));
     return kPoolDescription;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 
+#include "profile/pages.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -26,7 +27,7 @@ PoolSet MAINFORM::BuildWorkPage(int category) {
     SetUpList(m_list38, TableNames<kWorkTypes>(text_context::kWork),
               static_cast<int>(m_profile.workType), {100, 28, 200, 88});
     SetUpList(m_list39, TrainedFieldNames(), 0, {100, 85, 200, 95});
-    PlaceBox31(tr("I am trained in this field"), 140, 100, 10);
+    PlaceBox31(CoreText(text_context::kPageTexts, CategoryOf(category).box), 140, 100, 10);
     PlaceHelp(210, 28, CategoryOf(category).help);
     ShowTrainedBox();
     return kPoolList38 | kPoolList39 | kPoolBox31 | kPoolDescription;
