@@ -413,7 +413,7 @@ constexpr std::array<std::uint8_t, kLevelTokenCount> kLevelTokens = [] {
 
 // The place of token I among them.
 template <std::size_t I>
-constexpr std::size_t kLevelSlot = [] {
+[[maybe_unused]] constexpr std::size_t kLevelSlot = [] {
     std::size_t slot = 0;
     while (kLevelTokens[slot] != I) {
         ++slot;
@@ -423,8 +423,8 @@ constexpr std::size_t kLevelSlot = [] {
 
 // The blank after the last of them, and how far it may lie for all their bytes to lie in the
 // first 128 bytes of the section.
-constexpr std::size_t kLevelTokensEnd = kLevelTokens.back() + 1u;
-constexpr unsigned kWideReach = 128 - 4;
+[[maybe_unused]] constexpr std::size_t kLevelTokensEnd = kLevelTokens.back() + 1u;
+[[maybe_unused]] constexpr unsigned kWideReach = 128 - 4;
 
 #if defined(BRINDLEX_WIDE)
 // The marks' classes: 0 for no mark, then 1, 2 and 3 for the marks in the order the level
@@ -586,8 +586,8 @@ BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blank
 // Reads the tag section `text`, whose `count` blanks are at `blanks`, into the fresh record
 // `r`, and returns false when it is not what the writer writes. `places` holds the low bytes
 // of the first positions where the section was copied by CopySectionWide, else nullptr.
-bool FastTags(const char* text, const Blanks& blanks, const std::uint8_t* places, std::size_t count,
-              PROFILE& r) {
+bool FastTags(const char* text, const Blanks& blanks, [[maybe_unused]] const std::uint8_t* places,
+              std::size_t count, PROFILE& r) {
     if (count < kMainTokens || blanks[0] != 0) {
         return false;
     }

@@ -11,6 +11,17 @@ packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-t
 qt6-translations-l10n libgtest-dev libbenchmark-dev
 nlohmann-json3-dev libcli11-dev fonts-dejavu-core desktop-file-utils appstream dpkg-dev
 groff-base"
+# The web edition: emscripten compiles the core, node and npm build the site, Chromium runs
+# its browser tests.
+packages="$packages emscripten chromium"
+# Any node will do (nodesource's too, which brings its own npm; Debian's npm beside it
+# would conflict with it).
+if ! command -v node >/dev/null 2>&1; then
+    packages="$packages nodejs"
+fi
+if ! command -v npm >/dev/null 2>&1; then
+    packages="$packages npm"
+fi
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-14-dev"
 fi
