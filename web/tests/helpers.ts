@@ -81,7 +81,7 @@ export interface TestPage {
 }
 
 export async function codeLine(page: Page): Promise<string> {
-  return page.getByRole("textbox", { name: "Code line" }).inputValue();
+  return page.getByRole("textbox", { name: "Code line", exact: true }).inputValue();
 }
 
 // Expects the line field to show what the module composes from the stored answers.
