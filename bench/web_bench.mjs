@@ -63,16 +63,10 @@ const server = createServer((request, response) => {
 await new Promise((done) => server.listen(0, "127.0.0.1", done));
 const base = `http://127.0.0.1:${server.address().port}/`;
 
+const launch = JSON.parse(readFileSync(join(root, "web", "chromium.json"), "utf8"));
 const browser = await chromium.launch({
-  executablePath: process.env.BRINDLEX_CHROMIUM ?? "/usr/bin/chromium",
-  args: [
-    "--no-sandbox",
-    "--disable-gpu",
-    "--disable-background-networking",
-    "--disable-component-update",
-    "--disable-sync",
-    "--no-first-run",
-  ],
+  executablePath: process.env.BRINDLEX_CHROMIUM ?? launch.executablePath,
+  args: launch.args,
 });
 
 // One cold visit: the bytes of every response, and the time from navigation to the mark.
