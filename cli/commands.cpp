@@ -79,11 +79,17 @@ int RunLines(const std::vector<std::string>& args, Input& in, Output& out, std::
     TracedLine read;
     PROFILE profile;  // each accepted line replaces it whole
     // `reader` is the input's when the lines come from there.
-    const auto handle = [&](std::string_view line, LineReader* reader) {
+    const auto handle = [&](std::string_view given, LineReader* reader) {
         ++number;
+        const std::string_view line = ReadableLine(given);
         if (trace ? ParseCode(line, profile, &read.steps) : ParseCode(line, profile)) {
             if (trace) {
-                read.line = line;
+                // Repairs are told at their bytes in the line as given.
+                const auto trimmed = static_cast<std::size_t>(line.data() - given.data());
+                for (ReadStep& step : read.steps) {
+                    step.at += trimmed;
+                }
+                read.line = given;
             } else if (reader != nullptr) {
                 reader->Release();  // a long line's room goes back before the output is made
             }
@@ -326,8 +332,9 @@ int RunCompare(std::string_view first, std::string_view second, Output& out, std
     const std::string_view lines[2] = {first, second};
     int status = kExitOk;
     for (int i = 0; i < 2; ++i) {
-        if (!ParseCode(lines[i], records[i])) {
-            Report(err, "line " + std::to_string(i + 1) + ": " + RejectionReason(lines[i]));
+        const std::string_view line = ReadableLine(lines[i]);
+        if (!ParseCode(line, records[i])) {
+            Report(err, "line " + std::to_string(i + 1) + ": " + RejectionReason(line));
             status = kExitRejectedLine;
         }
     }

@@ -63,6 +63,8 @@ int Run(int argc, char** argv) {
         "Composes, reads and normalises Brindlex code lines, the one-line self-descriptions\n"
         "that begin with \"2.0F\"."};
     app.footer(kExamples);
+    app.set_version_flag("--version", "brindlex-code " BRINDLEX_VERSION,
+                         "print the version of brindlex-code and exit");
     app.require_subcommand(1);
     app.failure_message([](const CLI::App*, const CLI::Error& e) {
         return brindlex::ErrorLine(std::string(e.what()) + " (see brindlex-code --help)");
@@ -162,6 +164,24 @@ Exit status: 0 when a code line was found, 1 when none was, 2 when FILE cannot b
                1: 25 years
                2: 26 years
              32 answers the same)");
+
+    // CLI11 would only say that a subcommand is required.
+    const std::string wanted = argc > 1 ? argv[1] : "";
+    if (wanted.empty() || wanted.front() != '-') {
+        std::string commands;
+        bool known = false;
+        for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+            commands += (commands.empty() ? "" : ", ") + command->get_name();
+            known = known || command->get_name() == wanted;
+        }
+        if (!known) {
+            brindlex::Report(std::cerr, (wanted.empty() ? std::string("no command given")
+                                                        : "'" + wanted + "' is no command") +
+                                            "; the commands are " + commands +
+                                            " (see brindlex-code --help)");
+            return brindlex::kExitBadInput;
+        }
+    }
 
     try {
         app.parse(argc, argv);

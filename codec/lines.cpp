@@ -81,6 +81,30 @@ std::string_view FirstLine(std::string_view content) {
     return content.substr(0, content.find_first_of(std::string_view("\n\r\0", 3)));
 }
 
+std::string_view ReadableLine(std::string_view line) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+    if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank :
+             {std::string_view(" "), std::string_view("\t"), kNoBreakSpace}) {
+            while (line.substr(0, blank.size()) == blank) {
+                line.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            while (line.size() >= blank.size() &&
+                   line.substr(line.size() - blank.size()) == blank) {
+                line.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return line;
+}
+
 LineReader::LineReader(Source source, std::size_t blockSize)
     : source_(std::move(source)),
       blockSize_(blockSize < 16 ? 16 : blockSize),

@@ -13,6 +13,10 @@ namespace brindlex {
 // The text of the first line of `content`, e.g. of a whole saved file.
 std::string_view FirstLine(std::string_view content);
 
+// A line as a person reads it: without the UTF-8 byte order mark that some editors put at the
+// start of a file, and without the blanks around it (spaces, tabs, no-break spaces).
+std::string_view ReadableLine(std::string_view line);
+
 // Reads the lines of a source of bytes in large blocks. A line may be of any
 // length: the buffer grows to hold it and shrinks again after it.
 class LineReader {

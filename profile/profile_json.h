@@ -12,11 +12,36 @@
 
 namespace brindlex {
 
-// A text that is not an answers record. The message is one line that names
-// the member at fault and what it may hold.
+// A text that is not an answers record. The message is one line in plain words that names
+// the member at fault, what it holds and what it may hold.
 class ProfileJsonError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Problem {
+        kEmpty,             // nothing but blanks
+        kEndsEarly,         // the text stops inside the record
+        kNotJson,           // something that is not JSON, at byte()
+        kNotRecord,         // JSON, but not one object
+        kUnknownMember,     // a member that is no answer
+        kRepeatedMember,    // a member given twice
+        kNoSuchAnswer,      // a value that the member's answer cannot take
+        kControlCharacter,  // a control character in the name
+    };
+
+    ProfileJsonError(Problem problem, std::string member, const std::string& message,
+                     std::size_t byte = 0);
+
+    Problem problem() const { return m_problem; }
+    // The member at fault, its name as written; empty for a problem of the whole text.
+    const std::string& member() const { return m_member; }
+    // The 1-based byte where the text stopped making sense, for kEndsEarly and kNotJson.
+    std::size_t byte() const { return m_byte; }
+    // Whether the whole text is no answers record, rather than one member of it.
+    bool ofWholeText() const { return m_member.empty(); }
+
+private:
+    Problem m_problem;
+    std::string m_member;
+    std::size_t m_byte;
 };
 
 // The record as one line of JSON without blanks: the numeric fields in the

@@ -67,22 +67,29 @@ TEST(ComposeCommand, PrintsTheCodeLineOfTheRecord) {
     EXPECT_EQ(kinks.out.substr(kinks.out.size() - tail.size()), tail);
 }
 
-TEST(ComposeCommand, RejectsWhatIsNotARecord) {
+TEST(ComposeCommand, RejectsWhatIsNotARecordInPlainWords) {
     const std::pair<std::string, std::string> cases[] = {
-        {R"({"artLevel":9})", "artLevel"},
-        {R"({"artLevel":-1})", "artLevel"},
-        {R"({"artLevel":"7"})", "artLevel"},
-        {R"({"artLevel":2.5})", "artLevel"},
-        {R"({"speciesFamily":32})", "speciesFamily"},
-        {R"({"customSpeciesName":7})", "customSpeciesName"},
-        {R"({"furColour":1})", "furColour"},
-        {R"({"kinkPrefs":[1,2,3]})", "kinkPrefs"},
-        {R"([1,2])", "object"},
-        {R"({"artLevel":)", "not JSON"},
-        {"", "not JSON"},
-        {R"({"age":1e400})", "number overflow parsing '1e400'"},
-        {R"({"age":500,"age":30})", "member 'age'"},
-        {R"({"age":30,"age":30})", "member 'age' is given twice"},
+        {R"({"artLevel":9})", "'artLevel' is 9, which no answer has (it takes 0..7)"},
+        {R"({"artLevel":-1})", "'artLevel' is -1, which no answer has"},
+        {R"({"artLevel":"7"})", "'artLevel' is \"7\", which no answer has"},
+        {R"({"artLevel":2.5})", "'artLevel' is 2.5, which no answer has"},
+        {R"({"artLevel":null})", "'artLevel' is null, which no answer has"},
+        {R"({"anthroLevel":99})", "'anthroLevel' is 99, which no answer has"},
+        {R"({"speciesFamily":32})", "'speciesFamily' is 32, which no answer has (it takes 0..31)"},
+        {R"({"customSpeciesName":7})", "'customSpeciesName' is 7, but it takes a text in quotes"},
+        {R"({"furColour":1})", "'furColour' is no answer that Brindlex knows"},
+        {R"({"kinkPrefs":[1,2,3]})", "'kinkPrefs' holds 3 answers, but it takes 96 answers"},
+        {R"({"kinkPrefs":{"a":1}})", "'kinkPrefs' is {...}, but it takes a list of 96 answers"},
+        {R"({"kinkPrefs":[16]})",
+         "'kinkPrefs' answer 1 is 16, which no answer has (it takes 0..15)"},
+        {R"([1,2])", "not an answers record, which is one JSON object"},
+        {R"({"artLevel":)", "the text ends in the middle of the answers, after byte 12"},
+        {R"({"artLevel":x})", "byte 13 cannot be read as JSON"},
+        {"", "the text is empty"},
+        {" \n", "the text is empty"},
+        {R"({"age":1e400})", "'age' is 1e400, which no answer has (it takes 0..127)"},
+        {R"({"age":500,"age":30})", "'age' is 500"},
+        {R"({"age":30,"age":30})", "'age' is given twice"},
         {R"({"artLevel":1,"customSpeciesName":"a","artLevel":1})", "'artLevel' is given twice"},
         {R"({"speciesFamily":26,"customSpeciesName":"a\nb"})",
          "customSpeciesName' holds the control character U+000A"},
@@ -95,9 +102,19 @@ TEST(ComposeCommand, RejectsWhatIsNotARecord) {
         EXPECT_EQ(run.out, "") << input;
         EXPECT_NE(run.err.find(named), std::string::npos) << input << " -> " << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        // The JSON library's own words stay out of the message.
+        EXPECT_EQ(run.err.find("json"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("exception"), std::string::npos) << run.err;
     }
-    EXPECT_NE(Compose(R"({"artLevel":9})").err.find("0..7"), std::string::npos);
     EXPECT_NE(Compose(R"({"trainedFlags":2097152})").err.find("0..2097151"), std::string::npos);
+    // A long value is shown shortened, cut between characters.
+    const Result longName =
+        Compose(R"({"artLevel":")" + std::string(30, 'x') +
+                "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9" + std::string(100, 'y') + "\"}");
+    EXPECT_NE(
+        longName.err.find("\"" + std::string(30, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9..."),
+        std::string::npos)
+        << longName.err;
 }
 
 TEST(ProfileJson, EveryMemberRoundTrips) {
@@ -169,6 +186,30 @@ TEST(NormalizeCommand, ReadsEveryLineEndAndSavedFiles) {
     const Result run = Lines(RunNormalize, {}, input);
     EXPECT_EQ(run.status, kExitOk) << run.err;
     EXPECT_EQ(run.out, foxLine + "\n" + artLine + "\n" + foxLine + "\n" + artLine + "\n");
+}
+
+TEST(NormalizeCommand, ReadsLinesWithBlanksAroundAndAByteOrderMarkAsFindFindsThem) {
+    const std::string normal = Lines(RunNormalize, {"2.0FCf5 V+"}).out;
+    // As Notepad saves a file, and as a line is copied out of a post.
+    const Result run = Lines(RunNormalize, {},
+                             "\xEF\xBB\xBF"
+                             "2.0FCf5 V+\r\n  2.0FCf5 V+\t\n\t2.0FCf5 V+ \xC2\xA0\n");
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.out, normal + normal + normal);
+    const Result compared = [] {
+        std::ostringstream out;
+        std::ostringstream err;
+        StreamOutput output(out);
+        const int status = RunCompare(" 2.0FCf5 V+",
+                                      "\xEF\xBB\xBF"
+                                      "2.0FCf5 V+ ",
+                                      output, err, false);
+        return Result{status, out.str(), err.str()};
+    }();
+    EXPECT_EQ(compared.status, kExitOk) << compared.err;
+    // Blanks inside the line, and anything else before it, still keep it out.
+    EXPECT_EQ(Lines(RunNormalize, {"x 2.0FCf5"}).status, kExitRejectedLine);
+    EXPECT_EQ(Lines(RunNormalize, {"2 .0FCf5"}).status, kExitRejectedLine);
 }
 
 // An input that hands out `chunks` one per read, then fails.

@@ -37,6 +37,12 @@ TEST(ExplainRepairs, FollowTheAnswersAtOneBasedBytes) {
               "  byte 15, Age: \"O 2 5\" rewritten as \"O25\"\n"
               "  byte 21: \"Qx\" skipped\n");
     EXPECT_EQ(text.substr(text.size() - 15), "\nRepairs: none\n");
+    // Blanks before the line count among its bytes.
+    const std::string indented = Explain({std::string("\t ") + kBroken}, false, true).out;
+    EXPECT_NE(indented.find("  byte 9, Anthro Level: \"9\" rewritten as \"7\"\n"),
+              std::string::npos)
+        << indented;
+    EXPECT_NE(indented.find("  byte 23: \"Qx\" skipped\n"), std::string::npos) << indented;
     EXPECT_NE(Explain({"2.0FCf5 K  Su"}, false, true).out.find("\"Su\" rewritten as nothing\n"),
               std::string::npos);
 }

@@ -92,5 +92,29 @@ TEST(LineReader, PassesTheSourcesFailureOnAfterTheLinesBefore) {
     EXPECT_THROW(reader.Next(line), std::runtime_error);
 }
 
+TEST(ReadableLine, LeavesOutAByteOrderMarkAndTheBlanksAroundOnly) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"2.0FCf5 V+", "2.0FCf5 V+"},
+        {"  2.0FCf5 V+\t ", "2.0FCf5 V+"},
+        {"\xEF\xBB\xBF"
+         "2.0FCf5",
+         "2.0FCf5"},
+        {"\xEF\xBB\xBF  2.0FCf5 \xC2\xA0", "2.0FCf5"},
+        {"\xC2\xA0\t2.0F? O25\xC2\xA0\xC2\xA0 ", "2.0F? O25"},
+        {"2.0FCf5  Dm++ K  Su+", "2.0FCf5  Dm++ K  Su+"},  // blanks inside stay
+        {"  \xEF\xBB\xBF"
+         "2.0F",
+         "\xEF\xBB\xBF"
+         "2.0F"},                          // a mark counts at the start only
+        {"\xC3\xA9 ", "\xC3\xA9"},         // a letter ending in 0xA0's kin
+        {"\xE2\x82\xA0", "\xE2\x82\xA0"},  // U+20A0 is no blank
+        {" \t ", ""},
+        {"", ""},
+    };
+    for (const auto& [given, read] : cases) {
+        EXPECT_EQ(ReadableLine(given), read) << given;
+    }
+}
+
 }  // namespace
 }  // namespace brindlex
