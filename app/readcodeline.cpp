@@ -165,7 +165,7 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
         return label;
     };
 
-    m_input = new QPlainTextEdit(this);
+    m_input = new PlainTextField(this);
     m_input->setObjectName(QStringLiteral("readerInput"));
     m_input->setTabChangesFocus(true);
 

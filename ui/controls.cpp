@@ -1,6 +1,11 @@
 #include "ui/controls.h"
 
+#include <optional>
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -149,6 +154,40 @@ QRect DropDownStyle::subControlRect(ComplexControl control, const QStyleOptionCo
         }
     }
     return rect;
+}
+
+PlainTextField::PlainTextField(QWidget* parent) : QPlainTextEdit(parent) {}
+
+namespace {
+
+// The clipboard mode whose data `source` is, if it is the clipboard's or the selection's.
+std::optional<QClipboard::Mode> ClipboardModeOf(const QMimeData* source) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        if (source == clipboard->mimeData(mode)) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool PlainTextField::canInsertFromMimeData(const QMimeData* source) const {
+    return !isReadOnly() && (ClipboardModeOf(source).has_value() || source->hasText());
+}
+
+void PlainTextField::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly()) {
+        return;
+    }
+    // The clipboard's data is never read here; the clipboard fetches its text afresh.
+    const std::optional<QClipboard::Mode> mode = ClipboardModeOf(source);
+    const QString text = mode ? QGuiApplication::clipboard()->text(*mode) : source->text();
+    if (!text.isEmpty()) {
+        insertPlainText(text);
+        ensureCursorVisible();
+    }
 }
 
 FitsWidthValidator::FitsWidthValidator(QLineEdit* field) : QValidator(field), m_field(field) {}

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QValidator>
 #include <QWidget>
@@ -73,6 +74,19 @@ public:
                   QStyleHintReturn* returnData) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override;
+};
+
+// A multi-line text field that takes only plain text from the clipboard, the selection and
+// drops. Qt 6.4's own paste reads the clipboard's data after its owner may have gone and then
+// crashes; like a single-line field, this one asks the clipboard for its text alone.
+class PlainTextField : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit PlainTextField(QWidget* parent);
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 // Refuses input that would not fit into the visible width of its field, so that typing

@@ -116,7 +116,7 @@ void MAINFORM::CreateTemplateControls() {
         }
     });
 
-    m_description = new QPlainTextEdit(m_client);
+    m_description = new PlainTextField(m_client);
     m_description->setObjectName(QStringLiteral("1006"));
     m_description->setGeometry(m_units.rect(185, 28, 313, 161));
     m_description->setReadOnly(true);
