@@ -15,6 +15,7 @@
 #include "app/dialogs.h"
 #include "codec/codec.h"
 #include "helpers.h"
+#include "profile/answers_file.h"
 #include "profile/categories.h"
 
 namespace brindlex {
@@ -58,6 +59,24 @@ PROFILE RunOnce(const QString& folder, const std::function<void(MAINFORM&)>& use
     return profile;
 }
 
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A message for the user holds no library's own words.
+void ExpectPlainWords(const QString& text) {
+    for (const char* jargon : {"[json", "exception", "parse error", "syntax error", "QFile"}) {
+        EXPECT_FALSE(text.contains(QLatin1String(jargon), Qt::CaseInsensitive))
+            << text.toStdString();
+    }
+}
+
 class Answers : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,7 +85,26 @@ protected:
     }
     QString file() const { return ANSWERSTORE(folder.path()).filePath(); }
 
+    // Starts the program, lets `use` act once the message about the answers, if any, has been
+    // told, and returns that message. `started` is the record the window started with,
+    // `ended` the one it ended with.
+    QString Told(const std::function<void(MAINFORM&)>& use) {
+        MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
+        QString told;
+        ended = RunOnce(folder.path(), [&](MAINFORM& form) {
+            QCoreApplication::processEvents();  // the message comes once the window shows
+            told = MESSAGEBOX::answeredText();
+            MESSAGEBOX::setNextAnswer(QMessageBox::NoButton);
+            started = form.profile();
+            use(form);
+        });
+        MESSAGEBOX::setNextAnswer(QMessageBox::NoButton);
+        return told;
+    }
+
     QTemporaryDir folder;
+    PROFILE started;
+    PROFILE ended;
 };
 
 TEST_F(Answers, AreAllThereAtTheNextStart) {
@@ -103,23 +141,91 @@ TEST_F(Answers, AreAllThereAtTheNextStart) {
     EXPECT_EQ(second, expected);
 }
 
-TEST_F(Answers, ACorruptFileGivesEmptyAnswersABadFileAndOneMessage) {
-    {
-        QFile corrupt(file());
-        ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-        corrupt.write("{\"artLevel\": 9");
+TEST_F(Answers, CorruptFilesAreMovedAsideUnderNumbersThatNeverReplaceAnother) {
+    // What an older Brindlex left, which stays as it is.
+    ASSERT_TRUE(WriteFile(file() + QStringLiteral(".bad"), "older"));
+    const std::pair<QByteArray, QString> corrupt[] = {
+        {"{\"artLevel\": 5, \"age", QStringLiteral("the file ends in the middle")},
+        {"<html>Not found</html>", QStringLiteral("it is not an answers file")},
+        {"", QStringLiteral("the file is empty")},
+    };
+    int number = 0;
+    for (const auto& [bytes, why] : corrupt) {
+        ++number;
+        ASSERT_TRUE(WriteFile(file(), bytes));
+        const QString aside = file() + QStringLiteral(".bad.%1").arg(number);
+        const QString told = Told([](MAINFORM&) {});
+        EXPECT_TRUE(told.contains(why)) << told.toStdString();
+        EXPECT_TRUE(told.contains(QDir::toNativeSeparators(aside))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QDir::toNativeSeparators(file()))) << told.toStdString();
+        ExpectPlainWords(told);
+        EXPECT_EQ(ended, PROFILE());
+        EXPECT_EQ(ReadFile(aside), bytes);
+        EXPECT_FALSE(QFile::exists(file()));
     }
-    MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
-    QString told;
-    const PROFILE profile = RunOnce(folder.path(), [&](MAINFORM&) {
-        QCoreApplication::processEvents();  // the message comes once the window shows
-        told = MESSAGEBOX::answeredText();
+    EXPECT_EQ(ReadFile(file() + QStringLiteral(".bad.1")), corrupt[0].first);
+    EXPECT_EQ(ReadFile(file() + QStringLiteral(".bad")), QByteArray("older"));
+}
+
+TEST_F(Answers, AFileThatCannotBeReadStaysWhereItIsAndIsNotWrittenOver) {
+    // A folder where the file should be cannot be read, even by root.
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("answers.json")));
+    QString writeProblem;
+    const QString told = Told([&](MAINFORM& form) {
+        MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
+        ASSERT_TRUE(form.LoadCodeLine("2.0FCf5 V+"));
+        QCoreApplication::processEvents();
+        writeProblem = MESSAGEBOX::answeredText();
     });
-    EXPECT_EQ(profile, PROFILE());
-    EXPECT_NE(told.indexOf(QStringLiteral("answers.json.bad")), -1) << told.toStdString();
-    QFile bad(file() + QStringLiteral(".bad"));
-    ASSERT_TRUE(bad.open(QIODevice::ReadOnly));
-    EXPECT_EQ(bad.readAll(), QByteArray("{\"artLevel\": 9"));
+    EXPECT_TRUE(told.contains(QStringLiteral("could not read"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("it is a folder, not a file"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("left as it is"))) << told.toStdString();
+    ExpectPlainWords(told);
+    EXPECT_EQ(writeProblem, QString()) << "no attempt is made to write over it";
+    EXPECT_TRUE(QFileInfo(file()).isDir());
+    EXPECT_FALSE(QFile::exists(file() + QStringLiteral(".bad.1")));
+}
+
+TEST_F(Answers, MembersOfANewerVersionAreKeptWhenTheAnswersAreWrittenAgain) {
+    PROFILE fox;
+    ASSERT_TRUE(ParseCode("2.0FCf5 V+", fox));
+    ASSERT_TRUE(WriteFile(file(), QByteArray::fromStdString(WriteAnswersFile(
+                                      fox, {{"furColour", R"({"main":"red"})"}}))));
+    const QString told = Told([](MAINFORM& form) {
+        EXPECT_EQ(form.profile().artLevel, 5u);
+        ASSERT_TRUE(form.LoadCodeLine("2.0FCf5 V++"));
+    });
+    EXPECT_EQ(told, QString());
+    const AnswersFile written = ReadAnswersFile(ReadFile(file()).toStdString());
+    EXPECT_EQ(written.profile.artLevel, 6u);
+    ASSERT_EQ(written.kept.size(), 1u);
+    EXPECT_EQ(written.kept[0].name, "furColour");
+    EXPECT_EQ(written.kept[0].json, R"({"main":"red"})");
+}
+
+TEST_F(Answers, AnAnswerOutOfRangeLosesItselfAloneAndTheFileIsCopiedFirst) {
+    PROFILE fox;
+    ASSERT_TRUE(ParseCode("2.0FCf5 V+ O25", fox));
+    std::string text = ProfileToJsonText(fox);
+    const std::string age = "\"age\":25,";
+    const std::size_t at = text.find(age);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, age.size(), "\"age\":500,");
+    const QByteArray original = QByteArray::fromStdString(text);
+    ASSERT_TRUE(WriteFile(file(), original));
+
+    const QString told =
+        Told([](MAINFORM& form) { ASSERT_TRUE(form.LoadCodeLine("2.0FCf5 V++")); });
+    EXPECT_TRUE(told.contains(QStringLiteral("'age' is 500, which no answer has")))
+        << told.toStdString();
+    const QString copy = file() + QStringLiteral(".bad.1");
+    EXPECT_TRUE(told.contains(QDir::toNativeSeparators(copy))) << told.toStdString();
+    ExpectPlainWords(told);
+    EXPECT_EQ(ReadFile(copy), original);
+    EXPECT_EQ(started.artLevel, 5u) << "the other answers load";
+    EXPECT_EQ(started.anthroLevel, 5u);
+    EXPECT_EQ(started.age, 0u);
+    EXPECT_EQ(ReadAnswersFile(ReadFile(file()).toStdString()).profile.artLevel, 6u);
 }
 
 TEST_F(Answers, AFailedWriteIsToldOnceAndTheWindowGoesOn) {
