@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace brindlex {
@@ -29,12 +30,13 @@ std::optional<QString> FILECHOOSER::TakeNextFileName() {
 }
 
 QString FILECHOOSER::getSaveFileName(QWidget* owner, const QString& filter,
-                                     const QString& defaultSuffix) {
+                                     const QString& defaultSuffix, const QString& suggestion) {
     if (std::optional<QString> answer = TakeNextFileName()) {
         return *answer;
     }
     // QFileDialog::getSaveFileName() cannot add a default suffix, so the dialog is built here.
-    QFileDialog dialog(owner, QString(), QString(), filter);
+    QFileDialog dialog(owner, QString(), QFileInfo(suggestion).absolutePath(), filter);
+    dialog.selectFile(QFileInfo(suggestion).fileName());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

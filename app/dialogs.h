@@ -14,11 +14,12 @@ namespace brindlex {
 // The save-as chooser.
 class FILECHOOSER {
 public:
-    // Asks for the name of a file to write. `filter` lists the offered types, `defaultSuffix`
-    // is added to a name typed without one; an existing file is replaced without a question.
-    // Returns the chosen path, or an empty string when the user cancels.
+    // Asks for the name of a file to write, offering `suggestion` (its folder open, its name
+    // filled in). `filter` lists the offered types, `defaultSuffix` is added to a name typed
+    // without one; an existing file is replaced without a question. Returns the chosen path,
+    // or an empty string when the user cancels.
     static QString getSaveFileName(QWidget* owner, const QString& filter,
-                                   const QString& defaultSuffix);
+                                   const QString& defaultSuffix, const QString& suggestion);
 
     // The next getSaveFileName() shows nothing and returns `fileName`; an empty name answers
     // as a cancel would.

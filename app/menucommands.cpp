@@ -6,19 +6,24 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QByteArray>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include "app/aboutform.h"
 #include "app/dialogs.h"
+#include "app/filewords.h"
 #include "app/links.h"
 #include "app/readcodeline.h"
 #include "codec/codec.h"
@@ -47,7 +52,7 @@ struct CommandKeys {
     QKeySequence::StandardKey standard;
     QKeyCombination key;
 };
-constexpr std::array<CommandKeys, 9> kCommandKeys = {{
+constexpr std::array<CommandKeys, 10> kCommandKeys = {{
     {kCommandSaveAsText, 'S', QKeySequence::Save, Qt::CTRL | Qt::Key_S},
     {kCommandOpenText, 'O', QKeySequence::Open, Qt::CTRL | Qt::Key_O},  // "Open Txt File..."
     {kCommandStartOver, 't', QKeySequence::UnknownKey, {}},             // "Start Over"
@@ -58,6 +63,8 @@ constexpr std::array<CommandKeys, 9> kCommandKeys = {{
     {kCommandExit, 'x', QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
     {kCommandReadCodeLine, 'R', QKeySequence::UnknownKey,
      Qt::CTRL | Qt::Key_R},  // "Read a Code Line..."
+    {kCommandCopyCodeLine, 'C', QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_C},  // "Copy Code Line"
 }};
 
 // A command without a row has no shortcut, and the first free letter of its text.
@@ -233,6 +240,15 @@ void InstallMenu(MAINFORM& form) {
                                 QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Start Over")),
                      &QAction::triggered, &form, [&form] { StartOver(form); });
 
+    // Undo and Redo are the window's own, and name the step they take.
+    QMenu* edit = AddMenu(bar, QT_TRANSLATE_NOOP("brindlex::MenuCommands", "&Edit"));
+    edit->addAction(form.undoAction());
+    edit->addAction(form.redoAction());
+    edit->addSeparator();
+    QObject::connect(AddCommand(form, edit, kCommandCopyCodeLine,
+                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Copy Code Line")),
+                     &QAction::triggered, &form, [&form] { CopyCodeLine(form); });
+
     QMenu* application = AddMenu(bar, QT_TRANSLATE_NOOP("brindlex::MenuCommands", "&Application"));
     QAction* read = AddCommand(form, application, kCommandReadCodeLine,
                                QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Read a Code Line..."));
@@ -272,14 +288,27 @@ void SaveCodeLine(MAINFORM& form) {
     {
         const InputPause pause = form.PauseInput();
         path = FILECHOOSER::getSaveFileName(&form, MenuText::tr("Text Files (*.txt)"),
-                                            QStringLiteral("txt"));
+                                            QStringLiteral("txt"), SuggestedTextFile());
         failure = path.isEmpty() ? QString() : WriteCodeLineFile(path, form.profile());
     }
     if (!failure.isEmpty()) {
         MESSAGEBOX::warning(&form, CommandName("Save as Txt File"),
-                            MenuText::tr("The code line could not be saved to %1.\n\n%2")
+                            MenuText::tr("The code line could not be saved to %1: %2.\n\nNothing "
+                                         "was written there; choose another folder or file name.")
                                 .arg(QDir::toNativeSeparators(path), failure));
     }
+}
+
+QString SuggestedTextFile() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    return QDir(folder).filePath(MenuText::tr("Brindlex code line.txt"));
+}
+
+void CopyCodeLine(MAINFORM& form) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ComposeCode(form.profile())));
 }
 
 void OpenCodeLine(MAINFORM& form) {
@@ -299,31 +328,39 @@ void OpenCodeLine(MAINFORM& form) {
     if (file.open(QIODevice::ReadOnly)) {
         bytes = file.readAll();
     }
+    const QString where = QDir::toNativeSeparators(path);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        MESSAGEBOX::warning(&form, title,
-                            MenuText::tr("%1 could not be read.\n\n%2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        MESSAGEBOX::warning(
+            &form, title,
+            MenuText::tr("Brindlex could not read %1: %2.\n\nYour answers are unchanged.")
+                .arg(where, FileWords::ReadProblem(file)));
         return;
     }
     // The first line, as a saved file holds it: up to a 0x00 byte or a line break.
     const std::string line(
         FirstLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-    if (!form.LoadCodeLine(line)) {
+    if (!form.LoadCodeLine(line, title)) {
+        const std::string_view readable = ReadableLine(line);
         MESSAGEBOX::warning(
             &form, title,
-            MenuText::tr("The first line of %1 is no code line that Brindlex can read (%2). "
-                         "Your answers are unchanged.")
-                .arg(QDir::toNativeSeparators(path),
-                     QString::fromStdString(RejectionReason(line, UserWording()))));
+            readable.empty()
+                ? MenuText::tr("The first line of %1 is empty, so there is no code line to "
+                               "read.\n\nYour answers are unchanged.")
+                      .arg(where)
+                : MenuText::tr("The first line of %1 is no code line that Brindlex can read "
+                               "(%2).\n\nYour answers are unchanged.")
+                      .arg(where,
+                           QString::fromStdString(RejectionReason(readable, UserWording()))));
     }
 }
 
 void StartOver(MAINFORM& form) {
     const auto answer = MESSAGEBOX::question(
         &form, CommandName("Start Over"),
-        MenuText::tr("Clear every answer and start over with an empty questionnaire?"));
+        MenuText::tr("Clear every answer and start over with an empty questionnaire?\n\n"
+                     "Edit > Undo Start Over brings your answers back."));
     if (answer == QMessageBox::Yes) {
-        form.ClearAnswers();
+        form.ReplaceAnswers(PROFILE(), CommandName("Start Over"));
     }
 }
 
@@ -339,7 +376,7 @@ QString WriteCodeLineFile(const QString& path, PROFILE& profile) {
     // of a short write and then commit the truncated file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+        return FileWords::WriteProblem(file);
     }
     // Composed from the answers as they are now, not copied from the code line field.
     const std::string line = ComposeCode(profile);
@@ -348,14 +385,14 @@ QString WriteCodeLineFile(const QString& path, PROFILE& profile) {
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0) {
-            const QString reason = file.errorString();
+            const QString reason = FileWords::WriteProblem(file);
             file.cancelWriting();
             return reason;
         }
         written += static_cast<qsizetype>(count);
     }
     if (!file.commit()) {
-        return file.errorString();
+        return FileWords::WriteProblem(file);
     }
     return QString();
 }

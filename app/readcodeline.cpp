@@ -433,7 +433,7 @@ void ReadCodeLineWindow::OnUseClicked() {
     // Held so that this window, which the main window's pause also disables, gets its
     // focus back.
     const InputPause pause(*this, m_use);
-    m_form.LoadCodeLine(found.code);
+    m_form.LoadCodeLine(found.code, tr("Use These Answers"));
 }
 
 int ReadCodeLineWindow::TextPosition(std::size_t at) const {

@@ -71,6 +71,7 @@ void MAINFORM::OnAgeTextChanged() {
         return;
     }
     settingAgeText = true;
+    m_typingAge = true;
     const QString text = m_ageField->text().left(3);
     if (!text.isEmpty()) {
         if (StoreAgeText(m_profile, text.toStdString())) {
@@ -78,6 +79,7 @@ void MAINFORM::OnAgeTextChanged() {
         }
         RefreshCodeLine();
     }
+    m_typingAge = false;
     settingAgeText = false;
 }
 

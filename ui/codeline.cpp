@@ -4,8 +4,10 @@
 #include <string>
 
 #include <QLineEdit>
+#include <QScopeGuard>
 
 #include "codec/codec.h"
+#include "codec/lines.h"
 #include "ui/mainform.h"
 
 namespace brindlex {
@@ -16,6 +18,7 @@ void MAINFORM::RefreshCodeLine() {
     // Show the beginning of the line, where the species and the traits are.
     m_codeLine->setCursorPosition(0);
     refreshingCodeLine = false;
+    RecordStep();
     emit answersChanged();
 }
 
@@ -30,18 +33,33 @@ void MAINFORM::OnCodeLineFocusLost() {
         return;
     }
     codeLineEdited = false;
-    LoadCodeLine(m_codeLine->text().toStdString());
+    const std::string text = m_codeLine->text().toStdString();
+    if (!LoadCodeLine(text)) {
+        // Told beside the field rather than in a box, so that nothing stops the user's work.
+        constexpr int kShownTyping = 24;
+        const QString typed = QString::fromStdString(std::string(ReadableLine(text)));
+        SetCodeLineNote(tr("Not read, so your answers are unchanged: %1 (\"%2\")")
+                            .arg(QString::fromStdString(RejectionReason(ReadableLine(text))),
+                                 typed.size() > kShownTyping
+                                     ? typed.left(kShownTyping) + QChar(0x2026)
+                                     : typed));
+    }
 }
 
-bool MAINFORM::LoadCodeLine(const std::string& text) {
+bool MAINFORM::LoadCodeLine(const std::string& text, const QString& step) {
     refreshingCodeLine = true;
     // Held until the page below shows the answers read.
     const InputPause pause = PauseInput();
+    m_stepName = step.isEmpty() ? tr("Paste Code Line") : step;
+    const auto named = qScopeGuard([this] { m_stepName.clear(); });
     // A line that cannot be read leaves the record as it was; either way the field then
     // shows the line of the record.
-    const bool read = ParseCode(text, m_profile);
+    const bool read = ParseCode(ReadableLine(text), m_profile);
     RefreshCodeLine();
     BuildPage();
+    if (read) {
+        SetCodeLineNote(QString());
+    }
     return read;
 }
 
@@ -64,14 +82,6 @@ void MAINFORM::CommitPendingEdits() {
         OnCustomNameFocusLost();
     }
     m_committingEdits = false;
-}
-
-void MAINFORM::ClearAnswers() {
-    m_profile = PROFILE();
-    codeLineEdited = false;
-    m_nameEdited = false;
-    RefreshCodeLine();
-    BuildPage();
 }
 
 }  // namespace brindlex

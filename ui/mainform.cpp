@@ -81,6 +81,7 @@ MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
         tabBar()->setCurrentIndex(0);
     }
     CreatePool();
+    CreateHistory();
     InstallKeys();
     LabelControls();
     m_ageField->setMaxLength(3);
@@ -89,6 +90,7 @@ MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
 
     FillCategoryList();
     m_categoryList->setFocus();
+    StartHistory();
 }
 
 MAINFORM::~MAINFORM() = default;
@@ -149,6 +151,7 @@ void MAINFORM::CreateTemplateControls() {
     m_ageField->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_ageField));
     m_ageField->hide();
+    m_ageField->installEventFilter(this);
     connect(m_ageField, &QLineEdit::textChanged, this, &MAINFORM::OnAgeTextChanged);
 }
 
@@ -339,6 +342,9 @@ bool MAINFORM::eventFilter(QObject* watched, QEvent* event) {
             event->ignore();
             return true;
         }
+    }
+    if (event->type() == QEvent::FocusIn && watched == m_ageField) {
+        ++m_ageTypingRun;  // what is typed now is a step of its own
     }
     if (event->type() == QEvent::FocusOut) {
         // Opening a menu or a context menu leaves the focus where it is. Disabling the

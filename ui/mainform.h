@@ -15,6 +15,7 @@
 #include "ui/inputpause.h"
 #include "ui/pool.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,9 +24,11 @@ class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
+class QUndoStack;
 
 namespace brindlex {
 
+class AnswerStep;
 class DropDownStyle;
 class PoolCheckBox;
 class TabStrip;
@@ -58,12 +61,15 @@ public:
     void setAdultTabShown(bool shown);
     bool adultTabShown() const;
 
-    // Puts the code line of the record into the code line field, and tells answersChanged().
+    // Puts the code line of the record into the code line field, makes a change of the record
+    // since the last one a step of the history, and tells answersChanged().
     void RefreshCodeLine();
     // Reads `text` into the record as the code line field does when the user has typed it
-    // and leaves the field: a line that ParseCode accepts replaces the answers and the page
-    // shows them; a rejected one changes nothing. Returns whether the line was read.
-    bool LoadCodeLine(const std::string& text);
+    // and leaves the field: a line that ParseCode accepts, blanks around it and a byte order
+    // mark left out, replaces the answers as one step called `step` ("Paste Code Line" when
+    // empty), and the page shows them; a rejected one changes nothing. Returns whether the
+    // line was read.
+    bool LoadCodeLine(const std::string& text, const QString& step = QString());
     // Builds the page of the current category from the record.
     void BuildPage();
     // Lists the categories of the selected tab, selects the row remembered for it and
@@ -78,8 +84,21 @@ public:
     // left yet, as leaving the field would. Runs before the window acts on anything else the
     // user does; does nothing while the window itself writes its controls.
     void CommitPendingEdits();
-    // Replaces every answer by the all-zero record and shows it.
-    void ClearAnswers();
+    // Replaces every answer by `record` as one step of the history called `step`, and shows it.
+    void ReplaceAnswers(const PROFILE& record, const QString& step);
+
+    // The history of the answers (history.cpp), which lives as long as the window. Its
+    // commands are the actions "undo" and "redo" (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y), which
+    // name the step they take back or make again and are disabled when there is none.
+    QUndoStack* history() const { return m_history; }
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
+    // Makes `record` the record, shows it on the page and in the code line, and tells
+    // answersChanged(), without a step of its own: how the history takes a step back or again.
+    void ShowRecord(const PROFILE& record);
+    // Why the line last left in the code line field was not read; empty once it was, or once
+    // the answers have changed since.
+    QString codeLineNote() const;
 
     PROFILE& profile() const { return m_profile; }
 
@@ -147,6 +166,13 @@ private:
     // The code line field (codeline.cpp).
     void OnCodeLineChanged();
     void OnCodeLineFocusLost();
+
+    // The history (history.cpp).
+    void CreateHistory();
+    // From here on, every change of the record is a step.
+    void StartHistory();
+    void RecordStep();
+    void SetCodeLineNote(const QString& text);
 
     // Steps the pages share (pagesteps.cpp).
     void ShowOnly(PoolSet shown);
@@ -233,6 +259,8 @@ private:
     QLineEdit* m_codeLine = nullptr;          // 1012
     QPushButton* m_update = nullptr;          // 1018
     QLineEdit* m_ageField = nullptr;          // 1013
+    // Beside the code line: why a line typed there was not read.
+    QLabel* m_codeLineNote = nullptr;
 
     // The pool.
     LevelSlider* m_slider = nullptr;          // 16
@@ -254,6 +282,21 @@ private:
 
     // The tab whose categories the list shows.
     int m_listedTab = -1;
+
+    QUndoStack* m_history = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    // The record as the last step of the history left it.
+    PROFILE m_recorded;
+    bool m_recording = false;
+    // The history itself is changing the record.
+    bool m_restoring = false;
+    // The name of the step under way, when it is not the current category's caption.
+    QString m_stepName;
+    // Typing into the age field makes one step per run: the run ends when the field loses
+    // the focus or the history moves.
+    int m_ageTypingRun = 0;
+    bool m_typingAge = false;
 };
 
 }  // namespace brindlex

@@ -1,6 +1,7 @@
 // The Species page: the family list, the family's species list and the custom species name,
 // with the handlers that store them.
 #include <algorithm>
+#include <utility>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -92,7 +93,10 @@ void MAINFORM::OnCustomNameFocusLost() {
     m_nameEdited = false;
     const InputPause pause = PauseInput();
     m_profile.customSpeciesName = m_customName->text().toStdString();
+    // Stored when the field is left, which may be for another tab's page.
+    const QString outer = std::exchange(m_stepName, DisplayText(CategoryCaption(kSpeciesCategory)));
     RefreshCodeLine();
+    m_stepName = outer;
 }
 
 }  // namespace brindlex

@@ -23,42 +23,6 @@ namespace {
 
 constexpr const char* kLine = "2.0FCf5mw V+++ M# Dm++ O25 Cwl+ Gr- Nf+++ Sm#/+- K  Su+  C+*";
 
-// Hands the main window to `use` once it shows, then closes it with Escape.
-class WhenMainShows : public QObject {
-public:
-    explicit WhenMainShows(std::function<void(MAINFORM&)> use) : m_use(std::move(use)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* form = qobject_cast<MAINFORM*>(watched);
-        if (form != nullptr && event->type() == QEvent::Show && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, form, [this, form] {
-                m_use(*form);
-                QTest::keyClick(form, Qt::Key_Escape);
-            });
-        }
-        return false;
-    }
-
-private:
-    std::function<void(MAINFORM&)> m_use;
-    bool m_done = false;
-};
-
-// Runs the program's start-up on `folder` with `use` as the user. Returns the record the
-// window ended with.
-PROFILE RunOnce(const QString& folder, const std::function<void(MAINFORM&)>& use) {
-    auto* application = qobject_cast<APPLICATION*>(QCoreApplication::instance());
-    WhenMainShows user(use);
-    application->installEventFilter(&user);
-    PROFILE profile;
-    application->StartUp(
-        profile, [](int) {}, folder);
-    application->removeEventFilter(&user);
-    return profile;
-}
-
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -91,7 +55,7 @@ protected:
     QString Told(const std::function<void(MAINFORM&)>& use) {
         MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
         QString told;
-        ended = RunOnce(folder.path(), [&](MAINFORM& form) {
+        ended = test::RunOnce(folder.path(), [&](MAINFORM& form) {
             QCoreApplication::processEvents();  // the message comes once the window shows
             told = MESSAGEBOX::answeredText();
             MESSAGEBOX::setNextAnswer(QMessageBox::NoButton);
@@ -108,14 +72,14 @@ protected:
 };
 
 TEST_F(Answers, AreAllThereAtTheNextStart) {
-    EXPECT_EQ(RunOnce(folder.path(), [](MAINFORM&) {}), PROFILE())
+    EXPECT_EQ(test::RunOnce(folder.path(), [](MAINFORM&) {}), PROFILE())
         << "the first start is the all-zero record";
     EXPECT_FALSE(QFile::exists(file()));
 
     PROFILE expected;
     ASSERT_TRUE(ParseCode(kLine, expected));
     expected.includeKinks = 0;  // the kink answers stay while the switch is off
-    const PROFILE first = RunOnce(folder.path(), [](MAINFORM& form) {
+    const PROFILE first = test::RunOnce(folder.path(), [](MAINFORM& form) {
         ASSERT_TRUE(form.LoadCodeLine(kLine));
         test::Command(form, kCommandAdultMaterial)->trigger();
         test::ClickTab(test::TabStrip(form), 2);
@@ -133,7 +97,7 @@ TEST_F(Answers, AreAllThereAtTheNextStart) {
                                                           QFileDevice::WriteOwner));
 
     PROFILE shown;
-    const PROFILE second = RunOnce(folder.path(), [&](MAINFORM& form) {
+    const PROFILE second = test::RunOnce(folder.path(), [&](MAINFORM& form) {
         shown = form.profile();
         EXPECT_FALSE(form.adultTabShown()) << "the adult tab is hidden at every start";
     });
@@ -233,14 +197,15 @@ TEST_F(Answers, AFailedWriteIsToldOnceAndTheWindowGoesOn) {
     const QString blocked = folder.filePath(QStringLiteral("file"));
     QFile(blocked).open(QIODevice::WriteOnly);
     int messages = 0;
-    const PROFILE profile = RunOnce(blocked + QStringLiteral("/answers"), [&](MAINFORM& form) {
-        for (const char* line : {"2.0FCf5 V+", "2.0FCf5 V++", "2.0FCf5 V+++"}) {
-            MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
-            ASSERT_TRUE(form.LoadCodeLine(line));
-            QCoreApplication::processEvents();
-            messages += MESSAGEBOX::answeredText().isEmpty() ? 0 : 1;
-        }
-    });
+    const PROFILE profile =
+        test::RunOnce(blocked + QStringLiteral("/answers"), [&](MAINFORM& form) {
+            for (const char* line : {"2.0FCf5 V+", "2.0FCf5 V++", "2.0FCf5 V+++"}) {
+                MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
+                ASSERT_TRUE(form.LoadCodeLine(line));
+                QCoreApplication::processEvents();
+                messages += MESSAGEBOX::answeredText().isEmpty() ? 0 : 1;
+            }
+        });
     MESSAGEBOX::setNextAnswer(QMessageBox::NoButton);
     EXPECT_EQ(messages, 1);
     EXPECT_EQ(profile.artLevel, 7u) << "the window still took every answer";
@@ -258,7 +223,7 @@ TEST_F(Answers, OpenReadsASavedLineAndStartOverClearsAfterAsking) {
         file.write("hello\n2.0FCf5\n");
     }
 
-    RunOnce(folder.path(), [&](MAINFORM& form) {
+    test::RunOnce(folder.path(), [&](MAINFORM& form) {
         FILECHOOSER::setNextFileName(path);
         test::Command(form, kCommandOpenText)->trigger();
         EXPECT_EQ(form.profile(), saved);
@@ -280,7 +245,7 @@ TEST_F(Answers, OpenReadsASavedLineAndStartOverClearsAfterAsking) {
 
 TEST_F(Answers, TypingIsStoredBeforeAMenuCommand) {
     const QString path = folder.filePath(QStringLiteral("typed.txt"));
-    RunOnce(folder.path(), [&](MAINFORM& form) {
+    test::RunOnce(folder.path(), [&](MAINFORM& form) {
         auto* codeLine = form.findChild<QLineEdit*>(QStringLiteral("1012"));
         QTest::mouseClick(codeLine, Qt::LeftButton);
         QTest::keyClick(codeLine, Qt::Key_A, Qt::ControlModifier);

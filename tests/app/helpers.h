@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/application.h"
 #include "app/menucommands.h"
 #include "ui/mainform.h"
 
@@ -62,6 +63,42 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inspect) {
             modal->close();
         }
     });
+}
+
+// Hands the main window to `use` once it shows, then closes it with Escape.
+class WhenMainShows : public QObject {
+public:
+    explicit WhenMainShows(std::function<void(MAINFORM&)> use) : m_use(std::move(use)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* form = qobject_cast<MAINFORM*>(watched);
+        if (form != nullptr && event->type() == QEvent::Show && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, form, [this, form] {
+                m_use(*form);
+                QTest::keyClick(form, Qt::Key_Escape);
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void(MAINFORM&)> m_use;
+    bool m_done = false;
+};
+
+// Runs the program's start-up on `folder` with `use` as the user. Returns the record the
+// window ended with.
+inline PROFILE RunOnce(const QString& folder, const std::function<void(MAINFORM&)>& use) {
+    auto* application = qobject_cast<APPLICATION*>(QCoreApplication::instance());
+    WhenMainShows user(use);
+    application->installEventFilter(&user);
+    PROFILE profile;
+    application->StartUp(
+        profile, [](int) {}, folder);
+    application->removeEventFilter(&user);
+    return profile;
 }
 
 }  // namespace brindlex::test

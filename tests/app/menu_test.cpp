@@ -52,16 +52,20 @@ protected:
 
 TEST_F(Menu, HoldsTheCommandsInOrderEachWithItsOwnAccessLetterAndSomeWithKeys) {
     const QList<QAction*> menus = form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Application"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Application"));
 
     const std::map<QString, QKeySequence> keys = {
         {QStringLiteral("40005"), QKeySequence(Qt::CTRL | Qt::Key_S)},
         {QStringLiteral("40002"), QKeySequence(Qt::Key_F1)},
         {QStringLiteral("40003"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {QStringLiteral("40008"), QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {QStringLiteral("40010"), QKeySequence(Qt::CTRL | Qt::Key_R)}};
+        {QStringLiteral("40010"), QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {QStringLiteral("40011"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {QStringLiteral("undo"), QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {QStringLiteral("redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}};
     auto texts = [&keys](QMenu* menu) {
         std::vector<std::string> result;
         QString letters;
@@ -83,6 +87,11 @@ TEST_F(Menu, HoldsTheCommandsInOrderEachWithItsOwnAccessLetterAndSomeWithKeys) {
         texts(menus[0]->menu()),
         (std::vector<std::string>{"Open Txt File...", "Save as Txt File", "-", "Start Over"}));
     EXPECT_EQ(texts(menus[1]->menu()),
+              (std::vector<std::string>{"Undo", "Redo", "-", "Copy Code Line"}));
+    EXPECT_EQ(form.redoAction()->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_EQ(texts(menus[2]->menu()),
               (std::vector<std::string>{"Read a Code Line...", "-", "About", "Check For Update",
                                         "I am old enough to view adult material", "Language", "-",
                                         "Donate", "-", "Exit"}));

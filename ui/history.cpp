@@ -1,0 +1,158 @@
+// The history of the answers: every change of the record is one step that Edit > Undo takes
+// back and Edit > Redo makes again, for as long as the window runs.
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include "ui/controls.h"
+#include "ui/mainform.h"
+
+namespace brindlex {
+
+namespace {
+
+// Steps of one run of typing into the age field share this id, so that they merge.
+constexpr int kAgeTypingStep = 1;
+
+}  // namespace
+
+// One change of the record: the whole record before and after it.
+class AnswerStep : public QUndoCommand {
+public:
+    AnswerStep(MAINFORM& form, PROFILE before, PROFILE after, const QString& name, int typingRun)
+        : QUndoCommand(name),
+          m_form(form),
+          m_before(std::move(before)),
+          m_after(std::move(after)),
+          m_typingRun(typingRun) {}
+
+    void undo() override { m_form.ShowRecord(m_before); }
+    // Pushing a step redoes it, but the change has been made already.
+    void redo() override {
+        if (m_made) {
+            m_form.ShowRecord(m_after);
+        }
+        m_made = true;
+    }
+    int id() const override { return m_typingRun >= 0 ? kAgeTypingStep : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* later = static_cast<const AnswerStep*>(other);
+        if (later->m_typingRun != m_typingRun) {
+            return false;
+        }
+        m_after = later->m_after;
+        // Typing that ends where it began is no step at all.
+        setObsolete(m_after == m_before);
+        return true;
+    }
+
+private:
+    MAINFORM& m_form;
+    PROFILE m_before;
+    PROFILE m_after;
+    int m_typingRun;
+    bool m_made = false;
+};
+
+void MAINFORM::CreateHistory() {
+    m_history = new QUndoStack(this);
+    m_undo = new QAction(tr("&Undo"), this);
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo = new QAction(tr("&Redo"), this);
+    m_redo->setObjectName(QStringLiteral("redo"));
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Reachable by their keys without a menu too. A text field with the focus keeps these keys
+    // for its own typing: Qt lets a field with the focus take them before any shortcut.
+    addAction(m_undo);
+    addAction(m_redo);
+    for (QAction* action : {m_undo, m_redo}) {
+        action->setEnabled(false);
+    }
+    connect(m_undo, &QAction::triggered, this, [this] {
+        CommitPendingEdits();
+        m_history->undo();
+    });
+    connect(m_redo, &QAction::triggered, this, [this] {
+        CommitPendingEdits();
+        m_history->redo();
+    });
+    connect(m_history, &QUndoStack::canUndoChanged, m_undo, &QAction::setEnabled);
+    connect(m_history, &QUndoStack::canRedoChanged, m_redo, &QAction::setEnabled);
+    connect(m_history, &QUndoStack::undoTextChanged, this, [this](const QString& step) {
+        m_undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    });
+    connect(m_history, &QUndoStack::redoTextChanged, this, [this](const QString& step) {
+        m_redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    });
+
+    m_codeLineNote = new QLabel(m_client);
+    m_codeLineNote->setObjectName(QStringLiteral("codeLineNote"));
+    m_codeLineNote->setAccessibleName(tr("Code line message"));
+    m_codeLineNote->setGeometry(m_units.rect(7, 169, 320, 178));
+    m_codeLineNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_codeLineNote->setTextFormat(Qt::PlainText);
+    m_codeLineNote->setBuddy(m_codeLine);
+}
+
+void MAINFORM::StartHistory() {
+    m_recorded = m_profile;
+    m_recording = true;
+}
+
+void MAINFORM::RecordStep() {
+    if (!m_recording || m_restoring || m_profile == m_recorded) {
+        return;
+    }
+    QString name = m_stepName;
+    if (name.isEmpty()) {
+        name = DisplayText(CategoryCaption(CurrentCategoryIndex()));
+    }
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no access letter in a step's name
+    const int typingRun = m_typingAge ? m_ageTypingRun : -1;
+    m_history->push(new AnswerStep(*this, m_recorded, m_profile, name, typingRun));
+    m_recorded = m_profile;
+    SetCodeLineNote(QString());
+}
+
+void MAINFORM::ShowRecord(const PROFILE& record) {
+    m_restoring = true;
+    const auto restored = qScopeGuard([this] { m_restoring = false; });
+    m_profile = record;
+    codeLineEdited = false;
+    m_nameEdited = false;
+    // Typing into the age field after this starts a step of its own.
+    ++m_ageTypingRun;
+    SetCodeLineNote(QString());
+    RefreshCodeLine();
+    BuildPage();
+    m_recorded = m_profile;
+}
+
+void MAINFORM::ReplaceAnswers(const PROFILE& record, const QString& step) {
+    m_stepName = step;
+    const auto named = qScopeGuard([this] { m_stepName.clear(); });
+    m_profile = record;
+    codeLineEdited = false;
+    m_nameEdited = false;
+    RefreshCodeLine();
+    BuildPage();
+}
+
+void MAINFORM::SetCodeLineNote(const QString& text) {
+    m_codeLineNote->setText(text);
+    m_codeLineNote->setToolTip(text);
+    m_codeLineNote->setVisible(!text.isEmpty());
+    m_codeLine->setAccessibleDescription(text);
+}
+
+QString MAINFORM::codeLineNote() const {
+    return m_codeLineNote->text();
+}
+
+}  // namespace brindlex
