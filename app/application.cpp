@@ -73,8 +73,9 @@ int APPLICATION::StartUp(PROFILE& profile, const SPLASHFORM::StepPause& pause,
         case Start::kRefused:
             MESSAGEBOX::warning(
                 nullptr, QStringLiteral("Brindlex"),
-                tr("Brindlex runs already for you (%1), but it does not answer, so it cannot be "
-                   "brought to the front.\n\nThis start ends, so that only one Brindlex keeps "
+                tr("Brindlex is already running for you (%1), but it does not answer, so it "
+                   "cannot be brought to the front.\n\nThis start ends, so that only one Brindlex "
+                   "keeps "
                    "your answers in %2. If Brindlex does not run any more, delete %3 and start "
                    "it again.")
                     .arg(store.LockHolder(), QDir::toNativeSeparators(store.filePath()),

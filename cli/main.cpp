@@ -64,7 +64,7 @@ int Run(int argc, char** argv) {
         "that begin with \"2.0F\"."};
     app.footer(kExamples);
     app.set_version_flag("--version", "brindlex-code " BRINDLEX_VERSION,
-                         "print the version of brindlex-code and exit");
+                         "Print the version of brindlex-code and exit");
     app.require_subcommand(1);
     app.failure_message([](const CLI::App*, const CLI::Error& e) {
         return brindlex::ErrorLine(std::string(e.what()) + " (see brindlex-code --help)");
@@ -86,8 +86,8 @@ int Run(int argc, char** argv) {
         "normalize",
         "Print each code line as Brindlex writes it. Reads the LINE arguments, or one code line "
         "per line of standard input (a line ends at LF, CRLF or a lone CR, and its text at its "
-        "first 0x00 byte); an unreadable line prints an empty line and is explained on "
-        "standard error.");
+        "first 0x00 byte; blanks around a line and a byte order mark do not count); an "
+        "unreadable line prints an empty line and is explained on standard error.");
     normalize->add_option("LINE", lines, "code lines to read instead of standard input");
 
     CLI::App* decode = app.add_subcommand(

@@ -38,11 +38,11 @@ void MAINFORM::OnCodeLineFocusLost() {
         // Told beside the field rather than in a box, so that nothing stops the user's work.
         constexpr int kShownTyping = 24;
         const QString typed = QString::fromStdString(std::string(ReadableLine(text)));
-        SetCodeLineNote(tr("Not read, so your answers are unchanged: %1 (\"%2\")")
-                            .arg(QString::fromStdString(RejectionReason(ReadableLine(text))),
-                                 typed.size() > kShownTyping
-                                     ? typed.left(kShownTyping) + QChar(0x2026)
-                                     : typed));
+        const QString shown =
+            typed.size() > kShownTyping ? typed.left(kShownTyping) + QChar(0x2026) : typed;
+        SetCodeLineNote(
+            tr("\"%1\" was not read (%2), so your answers are unchanged.")
+                .arg(shown, QString::fromStdString(RejectionReason(ReadableLine(text)))));
     }
 }
 

@@ -234,6 +234,32 @@ TEST_F(Answers, OpenReadsASavedLineAndStartOverClearsAfterAsking) {
         EXPECT_NE(MESSAGEBOX::answeredText().indexOf(QStringLiteral("2.0F")), -1);
         EXPECT_EQ(form.profile(), saved) << "a line that is no code line changes nothing";
 
+        // As Notepad saves a line: a byte order mark, and blanks around it.
+        const QString notepad = folder.filePath(QStringLiteral("notepad.txt"));
+        ASSERT_TRUE(WriteFile(notepad, "\xEF\xBB\xBF  2.0FCf5 V+ \r\n"));
+        FILECHOOSER::setNextFileName(notepad);
+        test::Command(form, kCommandOpenText)->trigger();
+        EXPECT_EQ(form.profile().artLevel, 5u);
+        form.undoAction()->trigger();
+        ASSERT_EQ(form.profile(), saved);
+
+        const std::pair<QString, QString> unread[] = {
+            {folder.filePath(QStringLiteral("empty.txt")), QStringLiteral("is empty")},
+            {folder.path(), QStringLiteral("it is a folder, not a file")},
+            {folder.filePath(QStringLiteral("gone.txt")), QStringLiteral("not there any more")},
+        };
+        ASSERT_TRUE(WriteFile(unread[0].first, "\n2.0FCf5\n"));
+        for (const auto& [file, why] : unread) {
+            FILECHOOSER::setNextFileName(file);
+            MESSAGEBOX::setNextAnswer(QMessageBox::Ok);
+            test::Command(form, kCommandOpenText)->trigger();
+            EXPECT_TRUE(MESSAGEBOX::answeredText().contains(why))
+                << MESSAGEBOX::answeredText().toStdString();
+            EXPECT_TRUE(MESSAGEBOX::answeredText().contains(QDir::toNativeSeparators(file)));
+            ExpectPlainWords(MESSAGEBOX::answeredText());
+            EXPECT_EQ(form.profile(), saved);
+        }
+
         MESSAGEBOX::setNextAnswer(QMessageBox::No);
         test::Command(form, kCommandStartOver)->trigger();
         EXPECT_EQ(form.profile(), saved);

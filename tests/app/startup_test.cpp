@@ -93,7 +93,7 @@ TEST_F(Startup, AStartThatFindsTheAnswersHeldByOneThatDoesNotAnswerSaysSoAndEnds
     const QString told = MESSAGEBOX::answeredText();
     MESSAGEBOX::setNextAnswer(QMessageBox::NoButton);
     EXPECT_FALSE(fades);
-    EXPECT_TRUE(told.contains(QStringLiteral("runs already"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("already running"))) << told.toStdString();
     EXPECT_TRUE(told.contains(QString::number(QCoreApplication::applicationPid())));
     EXPECT_TRUE(told.contains(holder.lockPath())) << told.toStdString();
     EXPECT_FALSE(QFile::exists(holder.filePath()));
