@@ -5,13 +5,13 @@
 set -eu
 
 # dpkg-dev brings dpkg-shlibdeps, which the Debian package needs; groff checks the manual pages;
-# xvfb, xauth, xclip and xdotool run the tests on an X display.
+# xvfb, xauth, xclip, xdotool and x11-utils run the tests on an X display.
 # qt6-tools-dev and qt6-l10n-tools bring lupdate and lrelease with their CMake functions;
 # qt6-translations-l10n holds Qt's own texts (message box buttons, the file chooser).
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
 qt6-translations-l10n libgtest-dev libbenchmark-dev
 nlohmann-json3-dev libcli11-dev fonts-dejavu-core desktop-file-utils appstream dpkg-dev
-groff-base xvfb xauth xclip xdotool"
+groff-base xvfb xauth xclip xdotool x11-utils"
 # The web edition: emscripten compiles the core, node and npm build the site, Chromium runs
 # its browser tests.
 packages="$packages emscripten chromium"

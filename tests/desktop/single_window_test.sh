@@ -1,8 +1,8 @@
 #!/bin/sh
 # The real program, started twice on an X display (run it under xvfb-run): the second start
-# hands over to the first window and ends with status 0 without showing a window or writing
-# anything; the first window's answers are the ones kept; and a start after the window was
-# killed opens a window of its own.
+# hands over to the first window, which comes to the front, and ends with status 0 without
+# showing a window or writing anything; the first window's answers are the ones kept; and a
+# start after the window was killed opens a window of its own.
 # Usage: single_window_test.sh BRINDLEX BRINDLEX_CODE
 set -u
 brindlex=$1
@@ -10,8 +10,10 @@ brindlex_code=$2
 
 scratch=$(mktemp -d)
 first=""
+cover=""
 cleanup() {
     [ -n "$first" ] && kill -9 "$first" 2>/dev/null
+    [ -n "$cover" ] && kill "$cover" 2>/dev/null
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -62,10 +64,27 @@ listing() {
     cat "$answers"
 }
 
+# Which of the main window `$1` and the other program's window lies on top: "main" or
+# "cover" (xwininfo lists the top-most first).
+on_top() {
+    xwininfo -root -children | awk -v main="$(printf '0x%x' "$1")" '
+        $1 == main { print "main"; exit }
+        /"xmessage"/ { print "cover"; exit }'
+}
+
 "$brindlex" > "$scratch/first.log" 2>&1 &
 first=$!
 window=$(wait_for_window) || fail "the first start shows no window"
 before=$(listing)
+
+# Another program's window over the whole screen.
+xmessage -geometry 1280x1024+0+0 "another program" 2>/dev/null &
+cover=$!
+for _ in $(seq 100); do
+    [ "$(on_top "$window")" = cover ] && break
+    sleep 0.1
+done
+[ "$(on_top "$window")" = cover ] || fail "no window of another program covers the first"
 
 # The second start, watched for any window of its own meanwhile. A start that waits for a
 # person to answer a message is stopped.
@@ -84,6 +103,13 @@ status=$?
 [ "$(main_windows | wc -l)" -eq 1 ] || fail "not exactly one main window"
 kill -0 "$first" 2>/dev/null || fail "the first window has gone"
 [ "$(listing)" = "$before" ] || fail "the second start changed the answers folder"
+for _ in $(seq 50); do
+    [ "$(on_top "$window")" = main ] && break
+    sleep 0.1
+done
+[ "$(on_top "$window")" = main ] || fail "the first window was not brought to the front"
+kill "$cover"
+cover=""
 
 # The first window goes on: Anthro Level, Tab past its help text to the slider, one step up
 # and Enter for "Update", then Escape.
