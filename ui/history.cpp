@@ -84,11 +84,13 @@ void MAINFORM::CreateHistory() {
     });
     connect(m_history, &QUndoStack::canUndoChanged, m_undo, &QAction::setEnabled);
     connect(m_history, &QUndoStack::canRedoChanged, m_redo, &QAction::setEnabled);
-    connect(m_history, &QUndoStack::undoTextChanged, this, [this](const QString& step) {
-        m_undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    // The history outlives the rest of the window while the window is destroyed, and still
+    // tells its texts then: they go to the actions alone.
+    connect(m_history, &QUndoStack::undoTextChanged, m_undo, [undo = m_undo](const QString& step) {
+        undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
     });
-    connect(m_history, &QUndoStack::redoTextChanged, this, [this](const QString& step) {
-        m_redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    connect(m_history, &QUndoStack::redoTextChanged, m_redo, [redo = m_redo](const QString& step) {
+        redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
     });
 
     m_codeLineNote = new QLabel(m_client);
