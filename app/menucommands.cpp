@@ -339,7 +339,8 @@ void OpenCodeLine(MAINFORM& form) {
     // The first line, as a saved file holds it: up to a 0x00 byte or a line break.
     const std::string line(
         FirstLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-    if (!form.LoadCodeLine(line, title)) {
+    if (!form.LoadCodeLine(line, {"brindlex::MenuCommands",
+                                  QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Open Txt File")})) {
         const std::string_view readable = ReadableLine(line);
         MESSAGEBOX::warning(
             &form, title,
@@ -360,7 +361,8 @@ void StartOver(MAINFORM& form) {
         MenuText::tr("Clear every answer and start over with an empty questionnaire?\n\n"
                      "Edit > Undo Start Over brings your answers back."));
     if (answer == QMessageBox::Yes) {
-        form.ReplaceAnswers(PROFILE(), CommandName("Start Over"));
+        form.ReplaceAnswers(PROFILE(), {"brindlex::MenuCommands",
+                                        QT_TRANSLATE_NOOP("brindlex::MenuCommands", "Start Over")});
     }
 }
 

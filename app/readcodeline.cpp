@@ -26,6 +26,7 @@
 #include "codec/explain.h"
 #include "profile/categories.h"
 #include "profile/textcontexts.h"
+#include "ui/controls.h"
 #include "ui/coretext.h"
 #include "ui/mainform.h"
 
@@ -433,7 +434,9 @@ void ReadCodeLineWindow::OnUseClicked() {
     // Held so that this window, which the main window's pause also disables, gets its
     // focus back.
     const InputPause pause(*this, m_use);
-    m_form.LoadCodeLine(found.code, tr("Use These Answers"));
+    m_form.LoadCodeLine(found.code, StepName{"brindlex::ReadCodeLineWindow",
+                                             QT_TRANSLATE_NOOP("brindlex::ReadCodeLineWindow",
+                                                               "&Use These Answers")});
 }
 
 int ReadCodeLineWindow::TextPosition(std::size_t at) const {

@@ -2437,24 +2437,146 @@ Jungs | Mädels</translation>
 <context>
     <name>brindlex::ANSWERSTORE</name>
     <message>
-        <source>Your answers from the last time could not be read back (%1), so Brindlex starts with empty answers.</source>
-        <translation>Deine Antworten vom letzten Mal konnten nicht gelesen werden (%1), deshalb startet Brindlex ohne Antworten.</translation>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
     </message>
     <message>
-        <source>The file is kept as %1.</source>
-        <translation>Die Datei liegt jetzt unter %1.</translation>
+        <source>process %1 on this computer</source>
+        <translation>Prozess %1 auf diesem Rechner</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+        <source>process %1 on the computer %2</source>
+        <translation>Prozess %1 auf dem Rechner %2</translation>
     </message>
     <message>
-        <source>Your answers could not be kept for the next time: %1 cannot be written (%2).
+        <source>Brindlex could not read your answers from the last time in %1: %2.
+
+The file is left as it is, and Brindlex does not write over it while it runs now, so the answers you give now are not kept for the next time. Close Brindlex and start it again once the file can be read; to keep new answers meanwhile, save your code line with &quot;%3&quot;.</source>
+        <translation>Brindlex konnte deine Antworten vom letzten Mal in %1 nicht lesen: %2.
+
+Die Datei bleibt, wie sie ist, und Brindlex überschreibt sie nicht, solange es jetzt läuft; die Antworten, die du jetzt gibst, werden deshalb nicht fürs nächste Mal gespeichert. Schließe Brindlex und starte es wieder, sobald sich die Datei lesen lässt; um neue Antworten bis dahin zu behalten, speichere deine Code-Zeile mit „%3“.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle</source>
+        <translation>die Datei bricht mittendrin ab</translation>
+    </message>
+    <message>
+        <source>it is not an answers file</source>
+        <translation>sie ist keine Antwortdatei</translation>
+    </message>
+    <message>
+        <source>Your answers from the last time in %1 cannot be read back: %2.
+
+Brindlex could not move the file aside, so it leaves the file as it is and starts with empty answers, which are not kept for the next time.</source>
+        <translation>Deine Antworten vom letzten Mal in %1 lassen sich nicht lesen: %2.
+
+Brindlex konnte die Datei nicht beiseitelegen; es lässt sie deshalb, wie sie ist, und startet ohne Antworten, die nicht fürs nächste Mal gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Your answers from the last time in %1 cannot be read back: %2.
+
+Brindlex has moved the file to %3, so that nothing in it is lost, and starts with empty answers.</source>
+        <translation>Deine Antworten vom letzten Mal in %1 lassen sich nicht lesen: %2.
+
+Brindlex hat die Datei nach %3 verschoben, damit nichts davon verloren geht, und startet ohne Antworten.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, which no answer has</source>
+        <translation>„%1“ ist %2, und diese Antwort gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Some of your answers from the last time in %1 could not be taken: %2.
+
+Your other answers are all there.</source>
+        <translation>Einige deiner Antworten vom letzten Mal in %1 ließen sich nicht übernehmen: %2.
+
+Alle deine anderen Antworten sind da.</translation>
+    </message>
+    <message>
+        <source>A copy of the file as it was could not be kept, so the answers that could not be taken are gone once you change an answer.</source>
+        <translation>Eine Kopie der Datei, wie sie war, ließ sich nicht anlegen; die Antworten, die sich nicht übernehmen ließen, sind deshalb weg, sobald du eine Antwort änderst.</translation>
+    </message>
+    <message>
+        <source>A copy of the file as it was is kept as %1.</source>
+        <translation>Eine Kopie der Datei, wie sie war, liegt unter %1.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made or written</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen oder beschreiben</translation>
+    </message>
+    <message>
+        <source>Your answers could not be kept for the next time in %1: %2.
 
 Brindlex goes on working; save your code line with &quot;%3&quot; to keep it.</source>
-        <translation>Deine Antworten konnten nicht fürs nächste Mal gespeichert werden: %1 lässt sich nicht schreiben (%2).
+        <translation>Deine Antworten konnten nicht fürs nächste Mal in %1 gespeichert werden: %2.
 
 Brindlex läuft weiter; speichere deine Code-Zeile mit „%3“, um sie zu behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>brindlex::APPLICATION</name>
+    <message>
+        <source>Brindlex is already running for you (%1), but it does not answer, so it cannot be brought to the front.
+
+This start ends, so that only one Brindlex keeps your answers in %2. If Brindlex does not run any more, delete %3 and start it again.</source>
+        <translation>Brindlex läuft schon für dich (%1), antwortet aber nicht und lässt sich deshalb nicht nach vorn holen.
+
+Dieser Start endet hier, damit nur ein Brindlex deine Antworten in %2 verwaltet. Wenn Brindlex nicht mehr läuft, lösche %3 und starte es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>brindlex::FileWords</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not there any more</source>
+        <translation>sie ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>you are not allowed to read it</source>
+        <translation>du darfst sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>the disk or the network failed while it was being read</source>
+        <translation>die Festplatte oder das Netzwerk hat beim Lesen versagt</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>sie ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>ein Ordner mit diesem Namen ist im Weg</translation>
+    </message>
+    <message>
+        <source>the disk is full, or it failed while the file was being written</source>
+        <translation>die Festplatte ist voll oder hat beim Schreiben versagt</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the old one</source>
+        <translation>die neue Datei konnte die alte nicht ersetzen</translation>
+    </message>
+    <message>
+        <source>it could not be opened for writing</source>
+        <translation>sie ließ sich nicht zum Schreiben öffnen</translation>
+    </message>
+    <message>
+        <source>you are not allowed to write into the folder %1</source>
+        <translation>du darfst nicht in den Ordner %1 schreiben</translation>
     </message>
 </context>
 <context>
@@ -2466,6 +2588,38 @@ Brindlex läuft weiter; speichere deine Code-Zeile mit „%3“, um sie zu behal
     <message>
         <source>Update</source>
         <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Paste Code Line</source>
+        <translation>Code-Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Code line message</source>
+        <translation>Hinweis zur Code-Zeile</translation>
+    </message>
+    <message>
+        <source>An empty line is no code line, so your answers are unchanged.</source>
+        <translation>Eine leere Zeile ist keine Code-Zeile; deine Antworten bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not read (%2), so your answers are unchanged.</source>
+        <translation>„%1“ nicht gelesen (%2), deine Antworten bleiben unverändert.</translation>
     </message>
 </context>
 <context>
@@ -2523,14 +2677,6 @@ Brindlex läuft weiter; speichere deine Code-Zeile mit „%3“, um sie zu behal
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <source>The code line could not be saved to %1.
-
-%2</source>
-        <translation>Die Code-Zeile konnte nicht in %1 gespeichert werden.
-
-%2</translation>
-    </message>
-    <message>
         <source>Open Txt File</source>
         <translation>Textdatei öffnen</translation>
     </message>
@@ -2539,20 +2685,56 @@ Brindlex läuft weiter; speichere deine Code-Zeile mit „%3“, um sie zu behal
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 could not be read.
-
-%2</source>
-        <translation>%1 konnte nicht gelesen werden.
-
-%2</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>The first line of %1 is no code line that Brindlex can read (%2). Your answers are unchanged.</source>
-        <translation>Die erste Zeile von %1 ist keine Code-Zeile, die Brindlex lesen kann (%2). Deine Antworten bleiben, wie sie sind.</translation>
+        <source>Copy Code Line</source>
+        <translation>Code-Zeile &amp;kopieren</translation>
     </message>
     <message>
-        <source>Clear every answer and start over with an empty questionnaire?</source>
-        <translation>Alle Antworten löschen und mit einem leeren Fragebogen neu anfangen?</translation>
+        <source>The code line could not be saved to %1: %2.
+
+Nothing was written there; choose another folder or file name.</source>
+        <translation>Die Code-Zeile konnte nicht in %1 gespeichert werden: %2.
+
+Dort wurde nichts geschrieben; wähle einen anderen Ordner oder Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Brindlex code line.txt</source>
+        <translation>Brindlex Code-Zeile.txt</translation>
+    </message>
+    <message>
+        <source>Brindlex could not read %1: %2.
+
+Your answers are unchanged.</source>
+        <translation>Brindlex konnte %1 nicht lesen: %2.
+
+Deine Antworten bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The first line of %1 is empty, so there is no code line to read.
+
+Your answers are unchanged.</source>
+        <translation>Die erste Zeile von %1 ist leer, es gibt also keine Code-Zeile zu lesen.
+
+Deine Antworten bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The first line of %1 is no code line that Brindlex can read (%2).
+
+Your answers are unchanged.</source>
+        <translation>Die erste Zeile von %1 ist keine Code-Zeile, die Brindlex lesen kann (%2).
+
+Deine Antworten bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Clear every answer and start over with an empty questionnaire?
+
+Edit &gt; Undo Start Over brings your answers back.</source>
+        <translation>Alle Antworten löschen und mit einem leeren Fragebogen neu anfangen?
+
+Bearbeiten &gt; Rückgängig: Neu anfangen holt deine Antworten zurück.</translation>
     </message>
 </context>
 <context>

@@ -2437,24 +2437,146 @@ Chicos | Chicas</translation>
 <context>
     <name>brindlex::ANSWERSTORE</name>
     <message>
-        <source>Your answers from the last time could not be read back (%1), so Brindlex starts with empty answers.</source>
-        <translation>No se han podido leer tus respuestas de la última vez (%1), así que Brindlex empieza sin respuestas.</translation>
+        <source>another program</source>
+        <translation>otro programa</translation>
     </message>
     <message>
-        <source>The file is kept as %1.</source>
-        <translation>El archivo se ha guardado como %1.</translation>
+        <source>process %1 on this computer</source>
+        <translation>proceso %1 en este ordenador</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>no se puede crear la carpeta %1</translation>
+        <source>process %1 on the computer %2</source>
+        <translation>proceso %1 en el ordenador %2</translation>
     </message>
     <message>
-        <source>Your answers could not be kept for the next time: %1 cannot be written (%2).
+        <source>Brindlex could not read your answers from the last time in %1: %2.
+
+The file is left as it is, and Brindlex does not write over it while it runs now, so the answers you give now are not kept for the next time. Close Brindlex and start it again once the file can be read; to keep new answers meanwhile, save your code line with &quot;%3&quot;.</source>
+        <translation>Brindlex no ha podido leer tus respuestas de la última vez en %1: %2.
+
+El archivo se queda como está y Brindlex no lo sobrescribe mientras siga abierto, así que las respuestas que des ahora no se guardan para la próxima vez. Cierra Brindlex y vuelve a abrirlo cuando el archivo se pueda leer; para no perder mientras tanto las respuestas nuevas, guarda tu línea de código con «%3».</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle</source>
+        <translation>el archivo se corta a la mitad</translation>
+    </message>
+    <message>
+        <source>it is not an answers file</source>
+        <translation>no es un archivo de respuestas</translation>
+    </message>
+    <message>
+        <source>Your answers from the last time in %1 cannot be read back: %2.
+
+Brindlex could not move the file aside, so it leaves the file as it is and starts with empty answers, which are not kept for the next time.</source>
+        <translation>Tus respuestas de la última vez en %1 no se pueden leer: %2.
+
+Brindlex no ha podido apartar el archivo, así que lo deja como está y empieza sin respuestas, que no se guardan para la próxima vez.</translation>
+    </message>
+    <message>
+        <source>Your answers from the last time in %1 cannot be read back: %2.
+
+Brindlex has moved the file to %3, so that nothing in it is lost, and starts with empty answers.</source>
+        <translation>Tus respuestas de la última vez en %1 no se pueden leer: %2.
+
+Brindlex ha movido el archivo a %3 para que no se pierda nada de él, y empieza sin respuestas.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, which no answer has</source>
+        <translation>«%1» vale %2, y esa respuesta no existe</translation>
+    </message>
+    <message>
+        <source>Some of your answers from the last time in %1 could not be taken: %2.
+
+Your other answers are all there.</source>
+        <translation>Algunas de tus respuestas de la última vez en %1 no se han podido cargar: %2.
+
+Todas tus demás respuestas están ahí.</translation>
+    </message>
+    <message>
+        <source>A copy of the file as it was could not be kept, so the answers that could not be taken are gone once you change an answer.</source>
+        <translation>No se ha podido guardar una copia del archivo tal como estaba, así que las respuestas que no se han podido cargar se perderán en cuanto cambies una respuesta.</translation>
+    </message>
+    <message>
+        <source>A copy of the file as it was is kept as %1.</source>
+        <translation>Hay una copia del archivo tal como estaba en %1.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made or written</source>
+        <translation>no se puede crear la carpeta %1 ni escribir en ella</translation>
+    </message>
+    <message>
+        <source>Your answers could not be kept for the next time in %1: %2.
 
 Brindlex goes on working; save your code line with &quot;%3&quot; to keep it.</source>
-        <translation>No se han podido guardar tus respuestas para la próxima vez: no se puede escribir %1 (%2).
+        <translation>No se han podido guardar tus respuestas para la próxima vez en %1: %2.
 
 Brindlex sigue funcionando; guarda tu línea de código con «%3» para no perderla.</translation>
+    </message>
+</context>
+<context>
+    <name>brindlex::APPLICATION</name>
+    <message>
+        <source>Brindlex is already running for you (%1), but it does not answer, so it cannot be brought to the front.
+
+This start ends, so that only one Brindlex keeps your answers in %2. If Brindlex does not run any more, delete %3 and start it again.</source>
+        <translation>Brindlex ya se está ejecutando para ti (%1), pero no responde, así que no se puede traer al frente.
+
+Este inicio termina aquí, para que solo un Brindlex guarde tus respuestas en %2. Si Brindlex ya no se está ejecutando, borra %3 y vuelve a abrirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>brindlex::FileWords</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not there any more</source>
+        <translation>ya no está ahí</translation>
+    </message>
+    <message>
+        <source>you are not allowed to read it</source>
+        <translation>no tienes permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>the disk or the network failed while it was being read</source>
+        <translation>el disco o la red han fallado al leerlo</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>no se ha podido abrir</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>ya hay una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>the disk is full, or it failed while the file was being written</source>
+        <translation>el disco está lleno o ha fallado al escribir el archivo</translation>
+    </message>
+    <message>
+        <source>the new file could not take the place of the old one</source>
+        <translation>el archivo nuevo no ha podido sustituir al antiguo</translation>
+    </message>
+    <message>
+        <source>it could not be opened for writing</source>
+        <translation>no se ha podido abrir para escribir</translation>
+    </message>
+    <message>
+        <source>you are not allowed to write into the folder %1</source>
+        <translation>no tienes permiso para escribir en la carpeta %1</translation>
     </message>
 </context>
 <context>
@@ -2466,6 +2588,38 @@ Brindlex sigue funcionando; guarda tu línea de código con «%3» para no perde
     <message>
         <source>Update</source>
         <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Paste Code Line</source>
+        <translation>Pegar línea de código</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Code line message</source>
+        <translation>Aviso sobre la línea de código</translation>
+    </message>
+    <message>
+        <source>An empty line is no code line, so your answers are unchanged.</source>
+        <translation>Una línea vacía no es una línea de código, así que tus respuestas no cambian.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not read (%2), so your answers are unchanged.</source>
+        <translation>«%1» no se ha leído (%2); tus respuestas no cambian.</translation>
     </message>
 </context>
 <context>
@@ -2523,14 +2677,6 @@ Brindlex sigue funcionando; guarda tu línea de código con «%3» para no perde
         <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
-        <source>The code line could not be saved to %1.
-
-%2</source>
-        <translation>No se ha podido guardar la línea de código en %1.
-
-%2</translation>
-    </message>
-    <message>
         <source>Open Txt File</source>
         <translation>Abrir archivo de texto</translation>
     </message>
@@ -2539,20 +2685,56 @@ Brindlex sigue funcionando; guarda tu línea de código con «%3» para no perde
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>%1 could not be read.
-
-%2</source>
-        <translation>No se ha podido leer %1.
-
-%2</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
-        <source>The first line of %1 is no code line that Brindlex can read (%2). Your answers are unchanged.</source>
-        <translation>La primera línea de %1 no es una línea de código que Brindlex sepa leer (%2). Tus respuestas no han cambiado.</translation>
+        <source>Copy Code Line</source>
+        <translation>&amp;Copiar línea de código</translation>
     </message>
     <message>
-        <source>Clear every answer and start over with an empty questionnaire?</source>
-        <translation>¿Borrar todas las respuestas y empezar de nuevo con el cuestionario vacío?</translation>
+        <source>The code line could not be saved to %1: %2.
+
+Nothing was written there; choose another folder or file name.</source>
+        <translation>No se ha podido guardar la línea de código en %1: %2.
+
+No se ha escrito nada ahí; elige otra carpeta u otro nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>Brindlex code line.txt</source>
+        <translation>Brindlex línea de código.txt</translation>
+    </message>
+    <message>
+        <source>Brindlex could not read %1: %2.
+
+Your answers are unchanged.</source>
+        <translation>Brindlex no ha podido leer %1: %2.
+
+Tus respuestas no han cambiado.</translation>
+    </message>
+    <message>
+        <source>The first line of %1 is empty, so there is no code line to read.
+
+Your answers are unchanged.</source>
+        <translation>La primera línea de %1 está vacía, así que no hay ninguna línea de código que leer.
+
+Tus respuestas no han cambiado.</translation>
+    </message>
+    <message>
+        <source>The first line of %1 is no code line that Brindlex can read (%2).
+
+Your answers are unchanged.</source>
+        <translation>La primera línea de %1 no es una línea de código que Brindlex sepa leer (%2).
+
+Tus respuestas no han cambiado.</translation>
+    </message>
+    <message>
+        <source>Clear every answer and start over with an empty questionnaire?
+
+Edit &gt; Undo Start Over brings your answers back.</source>
+        <translation>¿Borrar todas las respuestas y empezar de nuevo con el cuestionario vacío?
+
+Editar &gt; Deshacer Empezar de nuevo recupera tus respuestas.</translation>
     </message>
 </context>
 <context>

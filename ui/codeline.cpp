@@ -35,30 +35,26 @@ void MAINFORM::OnCodeLineFocusLost() {
     codeLineEdited = false;
     const std::string text = m_codeLine->text().toStdString();
     if (!LoadCodeLine(text)) {
-        // Told beside the field rather than in a box, so that nothing stops the user's work.
-        constexpr int kShownTyping = 24;
-        const QString typed = QString::fromStdString(std::string(ReadableLine(text)));
-        const QString shown =
-            typed.size() > kShownTyping ? typed.left(kShownTyping) + QChar(0x2026) : typed;
-        SetCodeLineNote(
-            tr("\"%1\" was not read (%2), so your answers are unchanged.")
-                .arg(shown, QString::fromStdString(RejectionReason(ReadableLine(text)))));
+        ShowRefusal(text);
     }
 }
 
-bool MAINFORM::LoadCodeLine(const std::string& text, const QString& step) {
+bool MAINFORM::LoadCodeLine(const std::string& text, const StepName& step) {
     refreshingCodeLine = true;
     // Held until the page below shows the answers read.
     const InputPause pause = PauseInput();
-    m_stepName = step.isEmpty() ? tr("Paste Code Line") : step;
-    const auto named = qScopeGuard([this] { m_stepName.clear(); });
+    m_stepName = step.given()
+                     ? step
+                     : StepName{"brindlex::MAINFORM",
+                                QT_TRANSLATE_NOOP("brindlex::MAINFORM", "Paste Code Line")};
+    const auto named = qScopeGuard([this] { m_stepName = StepName(); });
     // A line that cannot be read leaves the record as it was; either way the field then
     // shows the line of the record.
     const bool read = ParseCode(ReadableLine(text), m_profile);
     RefreshCodeLine();
     BuildPage();
     if (read) {
-        SetCodeLineNote(QString());
+        ShowRefusal(std::nullopt);
     }
     return read;
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -52,6 +54,15 @@ QStringList TabRows(int tab) {
 }
 
 }  // namespace
+
+QString StepName::text() const {
+    if (source == nullptr) {
+        return CaptionText(category);
+    }
+    QString name = QCoreApplication::translate(context, source);
+    name.remove(QRegularExpression(QStringLiteral("&(?=.)")));
+    return name;
+}
 
 MAINFORM::MAINFORM(PROFILE& profile, QWidget* parent)
     : QDialog(parent), m_profile(profile), m_font(DialogFont()), m_units(m_font) {
@@ -318,6 +329,8 @@ void MAINFORM::Retranslate() {
         }
     }
     LabelControls();
+    LabelHistory();
+    ShowRefusal(m_refusedLine);
     // The page is built again in the new language. What the user chose there and has not
     // stored (the slider before "Update", the trained field on view) stays as it was.
     const int level = m_slider->value();

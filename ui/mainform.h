@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,19 @@ class AnswerStep;
 class DropDownStyle;
 class PoolCheckBox;
 class TabStrip;
+
+// What a step of the history is called, so that it can be told again in another language:
+// a text of the translations, its context and English source (an access letter in it left
+// out), or else the caption of `category`.
+struct StepName {
+    const char* context = nullptr;
+    const char* source = nullptr;
+    int category = -1;
+
+    bool given() const { return source != nullptr || category >= 0; }
+    // The name in the user's language.
+    QString text() const;
+};
 
 // Every page is assembled from one pool of controls created with the window; pages show,
 // hide, place and fill them. Each control carries its numeric identifier as object name.
@@ -67,9 +81,9 @@ public:
     // Reads `text` into the record as the code line field does when the user has typed it
     // and leaves the field: a line that ParseCode accepts, blanks around it and a byte order
     // mark left out, replaces the answers as one step called `step` ("Paste Code Line" when
-    // empty), and the page shows them; a rejected one changes nothing. Returns whether the
-    // line was read.
-    bool LoadCodeLine(const std::string& text, const QString& step = QString());
+    // none is given), and the page shows them; a rejected one changes nothing. Returns
+    // whether the line was read.
+    bool LoadCodeLine(const std::string& text, const StepName& step = StepName());
     // Builds the page of the current category from the record.
     void BuildPage();
     // Lists the categories of the selected tab, selects the row remembered for it and
@@ -85,7 +99,7 @@ public:
     // user does; does nothing while the window itself writes its controls.
     void CommitPendingEdits();
     // Replaces every answer by `record` as one step of the history called `step`, and shows it.
-    void ReplaceAnswers(const PROFILE& record, const QString& step);
+    void ReplaceAnswers(const PROFILE& record, const StepName& step);
 
     // The history of the answers (history.cpp), which lives as long as the window. Its
     // commands are the actions "undo" and "redo" (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y), which
@@ -172,7 +186,11 @@ private:
     // From here on, every change of the record is a step.
     void StartHistory();
     void RecordStep();
-    void SetCodeLineNote(const QString& text);
+    // Tells the steps' names and the undo and redo commands in the user's language.
+    void LabelHistory();
+    // Says beside the code line why the line the user left there was not read; no line says
+    // nothing.
+    void ShowRefusal(const std::optional<std::string>& line);
 
     // Steps the pages share (pagesteps.cpp).
     void ShowOnly(PoolSet shown);
@@ -292,7 +310,9 @@ private:
     // The history itself is changing the record.
     bool m_restoring = false;
     // The name of the step under way, when it is not the current category's caption.
-    QString m_stepName;
+    StepName m_stepName;
+    // The line the code line field refused last, until the answers change.
+    std::optional<std::string> m_refusedLine;
     // Typing into the age field makes one step per run: the run ends when the field loses
     // the focus or the history moves.
     int m_ageTypingRun = 0;

@@ -94,7 +94,7 @@ void MAINFORM::OnCustomNameFocusLost() {
     const InputPause pause = PauseInput();
     m_profile.customSpeciesName = m_customName->text().toStdString();
     // Stored when the field is left, which may be for another tab's page.
-    const QString outer = std::exchange(m_stepName, DisplayText(CategoryCaption(kSpeciesCategory)));
+    const StepName outer = std::exchange(m_stepName, StepName{nullptr, nullptr, kSpeciesCategory});
     RefreshCodeLine();
     m_stepName = outer;
 }

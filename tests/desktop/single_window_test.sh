@@ -80,7 +80,7 @@ before=$(listing)
 # Another program's window over the whole screen.
 xmessage -geometry 1280x1024+0+0 "another program" 2>/dev/null &
 cover=$!
-for _ in $(seq 100); do
+for _ in $(seq 200); do
     [ "$(on_top "$window")" = cover ] && break
     sleep 0.1
 done
@@ -103,11 +103,12 @@ status=$?
 [ "$(main_windows | wc -l)" -eq 1 ] || fail "not exactly one main window"
 kill -0 "$first" 2>/dev/null || fail "the first window has gone"
 [ "$(listing)" = "$before" ] || fail "the second start changed the answers folder"
-for _ in $(seq 50); do
+for _ in $(seq 200); do
     [ "$(on_top "$window")" = main ] && break
     sleep 0.1
 done
-[ "$(on_top "$window")" = main ] || fail "the first window was not brought to the front"
+[ "$(on_top "$window")" = main ] ||
+    fail "the first window was not brought to the front: $(xwininfo -root -children)"
 kill "$cover"
 cover=""
 

@@ -61,7 +61,7 @@ TEST_F(Keep, TypingSurvivesATabClickARowClickAndTheNextPage) {
     for (const Case& c : cases) {
         for (const auto& leave : leaves) {
             record = PROFILE();
-            form->ReplaceAnswers(PROFILE(), QStringLiteral("Start Over"));
+            form->ReplaceAnswers(PROFILE(), StepName{"brindlex::MenuCommands", "Start Over"});
             c.type();
             leave();
             EXPECT_TRUE(c.stored(record)) << c.what << ": " << CodeLine().toStdString();

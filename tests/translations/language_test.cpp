@@ -111,10 +111,12 @@ protected:
                 << category;
         }
         const QList<QAction*> menus = form->menuBar()->actions();
-        ASSERT_EQ(menus.size(), 2);
+        ASSERT_EQ(menus.size(), 3);
         EXPECT_EQ(menus[0]->text(),
                   Shown(language, "brindlex::MenuCommands", QStringLiteral("&File")));
         EXPECT_EQ(menus[1]->text(),
+                  Shown(language, "brindlex::MenuCommands", QStringLiteral("&Edit")));
+        EXPECT_EQ(menus[2]->text(),
                   Shown(language, "brindlex::MenuCommands", QStringLiteral("&Application")));
     }
 
@@ -306,6 +308,38 @@ TEST_F(Language, ChoosingALanguageRelabelsTheWindowAtOnceAndKeepsAnswersAndPage)
     EXPECT_EQ(Description()->toPlainText(), Shown("HelpTexts", CategoryOf(7).help));
     EXPECT_EQ(record, answers);
     EXPECT_EQ(CodeLine(), line);
+}
+
+TEST_F(Language, UndoAndARefusedLineSpeakTheLanguageAlsoAfterASwitch) {
+    const QString desktop = CurrentLanguage();
+    const QString other =
+        desktop == QLatin1String("de") ? QStringLiteral("es") : QStringLiteral("de");
+    OpenWithMenu();
+    OpenCategory(7);
+    MoveSlider(3);
+    ClickUpdate();
+    TypeInto(1012, QStringLiteral("hello"));
+    PressTab();
+    const auto expectIn = [this](const QString& language) {
+        const QString step = Shown(language, "Categories", Text(CategoryCaption(7)));
+        EXPECT_EQ(form->undoAction()->text(),
+                  Shown(language, "brindlex::MAINFORM", QStringLiteral("&Undo %1")).arg(step));
+        EXPECT_EQ(form->redoAction()->text(),
+                  Shown(language, "brindlex::MAINFORM", QStringLiteral("&Redo")));
+        const QString reason =
+            Shown(language, "Refusals", QStringLiteral("does not begin with 2.0F"));
+        EXPECT_EQ(form->codeLineNote(),
+                  Shown(language, "brindlex::MAINFORM",
+                        QStringLiteral("\"%1\" was not read (%2), so your answers are unchanged."))
+                      .arg(QStringLiteral("hello"), reason));
+    };
+    expectIn(desktop);
+    auto* choice = form->findChild<QAction*>(
+        QString::number(kCommandFirstLanguage + (other == QLatin1String("de") ? 1 : 2)));
+    ASSERT_NE(choice, nullptr);
+    choice->trigger();
+    QApplication::processEvents();
+    expectIn(other);
 }
 
 TEST_F(Language, TheReaderTellsTheAnswersOfALineInTheLanguage) {
