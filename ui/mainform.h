@@ -159,7 +159,7 @@ private:
     // below takes its category and reads its row of the table of categories.
     PoolSet BuildCategoryPage(int category);
     // The Qt connections of lists 38 and 39, the boxes and "Update" hand the user's actions
-    // to the handler of the page shown.
+    // to the handler of the page shown (routing.cpp).
     void RouteListChoice(int listId);
     void RouteBoxClick(int id);
     void RouteUpdateClick();
