@@ -82,7 +82,7 @@ constexpr std::array<std::uint8_t, 256> kGenderLetters = [] {
 }();
 
 // The attraction marks the writer writes: the value, or kNoMark. The reader takes "!" as
-// 0 for guys; for girls it leaves the "!", which is then passed over.
+// 0 for either half.
 constexpr unsigned kNoMark = 0xFF;
 
 constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {

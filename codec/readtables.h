@@ -251,10 +251,12 @@ inline Read AttractionMarksAt(std::string_view text, std::size_t pos) {
         return {0, pos};
     }
     pos = SkipBlanks(text, pos + 1);
-    int girls = AnswerMarkAt(text, pos);
-    if (girls == 0) {
-        return {0, pos};  // "#"
+    const int second = At(text, pos);
+    if (second == '#') {
+        return {0, pos};
     }
+    // "!", the writer's mark of an unspecified half, is taken like the other marks.
+    int girls = second == '!' ? 0 : AnswerMarkAt(text, pos);
     if (girls < 0) {
         girls = 0;
     } else {

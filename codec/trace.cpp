@@ -1,6 +1,8 @@
 #include "codec/trace.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "codec/codec.h"
@@ -41,38 +43,154 @@ std::vector<Span> CategoryPieces(const Explanation& normal) {
     return pieces;
 }
 
-std::string NormalFormOf(std::string_view line) {
-    PROFILE profile;
-    ParseCode(line, profile);
-    return ComposeCode(profile);
+// --- The answers a run sets ----------------------------------------------------------
+//
+// A category's answers, packed into one word: the fields its row names, or the cell of a
+// kink. Every reader sets some bits of them and adds others, whatever they held: read into
+// a record whose answers are all 0 and into one whose answers are all 1, a run shows which
+// bits it decides and what it leaves them.
+
+using Answers = std::uint32_t;
+
+struct CategoryFields {
+    std::array<const FieldInfo*, 4> fields{};
+    unsigned count = 0;
+    unsigned width = 0;
+};
+
+constexpr CategoryFields FieldsOfRow(const CategoryInfo& row) {
+    CategoryFields f;
+    for (const FieldInfo* field : {row.field, row.level, row.extra, row.gender}) {
+        bool seen = field == nullptr;
+        for (unsigned i = 0; i < f.count; ++i) {
+            seen = seen || f.fields[i] == field;
+        }
+        if (!seen) {
+            f.fields[f.count++] = field;
+            f.width += field->width;
+        }
+    }
+    return f;
 }
 
-// Marks the runs of category `c`, all but the last, that change nothing in the normal form.
-// The fields of a category are written by its own tokens only, so its runs are read alone:
-// after the header and an undecided family, and after the kink tag for a kink.
-void MarkOverridden(std::string_view text, int c, const std::vector<std::size_t>& runs,
-                    std::vector<ReadStep>& steps) {
-    const char kinkTag = kCategoryTable[static_cast<std::size_t>(kKinkSwitchCategory)].tag;
-    std::string line = "2.0F" + std::string(FamilyCode(0));
+constexpr std::array<CategoryFields, kFirstKinkCategory> kFieldsOfCategory = [] {
+    std::array<CategoryFields, kFirstKinkCategory> all{};
+    for (std::size_t c = 0; c < all.size(); ++c) {
+        all[c] = FieldsOfRow(kCategoryTable[c]);
+        if (all[c].width > 32) {
+            throw "the answers of a category do not fit in a word";
+        }
+    }
+    return all;
+}();
+
+constexpr unsigned kKinkCellWidth = 4;
+
+Answers AnswersOf(int c, const PROFILE& p) {
     if (c >= kFirstKinkCategory) {
-        line += std::string(" ") + kinkTag + " ";
+        return p.kink(c - kFirstKinkCategory);
     }
-    // The runs of the head keep the blanks before them; a token run begins with its tag.
-    const bool head =
-        c < kFirstKinkCategory && kCategoryTable[static_cast<std::size_t>(c)].tag == '\0';
-    std::vector<std::size_t> at;
-    for (std::size_t i : runs) {
-        line += head ? "" : " ";
-        at.push_back(line.size());
-        line += text.substr(steps[i].at, steps[i].size);
+    const CategoryFields& f = kFieldsOfCategory[static_cast<std::size_t>(c)];
+    Answers answers = 0;
+    for (unsigned i = 0; i < f.count; ++i) {
+        answers = answers << f.fields[i]->width | f.fields[i]->get(p);
     }
-    const std::string all = NormalFormOf(line);
-    std::string without;
-    for (std::size_t k = 0; k + 1 < runs.size(); ++k) {
-        without = line;
-        without.replace(at[k], steps[runs[k]].size, steps[runs[k]].size, ' ');
-        if (NormalFormOf(without) == all) {
-            steps[runs[k]].kind = ReadStep::kOverridden;
+    return answers;
+}
+
+void SetAnswers(int c, PROFILE& p, Answers answers) {
+    if (c >= kFirstKinkCategory) {
+        p.setKink(c - kFirstKinkCategory, answers);
+        return;
+    }
+    const CategoryFields& f = kFieldsOfCategory[static_cast<std::size_t>(c)];
+    for (unsigned i = f.count; i-- > 0;) {
+        f.fields[i]->set(p, answers & f.fields[i]->maxValue());
+        answers >>= f.fields[i]->width;
+    }
+}
+
+Answers AllAnswers(int c) {
+    const unsigned width = c >= kFirstKinkCategory
+                               ? kKinkCellWidth
+                               : kFieldsOfCategory[static_cast<std::size_t>(c)].width;
+    return width == 32 ? ~Answers{0} : (Answers{1} << width) - 1;
+}
+
+// What a run did to the answers of its category as they stood before it: the bits it
+// changed, and the bits it decides whatever they held.
+struct Effect {
+    Answers changed;
+    Answers decided;
+};
+
+// Marks the runs that change nothing in the normal form, because the later runs of their
+// category set whatever they set. The last run of a category is never one of them. Only a
+// run that decides a bit last can count; that one is read without and written out.
+void MarkOverridden(std::string_view text, const PROFILE& read, std::vector<ReadStep>& steps) {
+    std::vector<std::size_t> runs(static_cast<std::size_t>(kCategoryCount));
+    std::vector<std::size_t> last(runs.size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i].category >= 0) {
+            ++runs[static_cast<std::size_t>(steps[i].category)];
+            last[static_cast<std::size_t>(steps[i].category)] = i;
+        }
+    }
+    const auto repeated = [&](const ReadStep& step) {
+        return step.category >= 0 && runs[static_cast<std::size_t>(step.category)] > 1;
+    };
+
+    std::vector<Effect> effects;
+    std::vector<Answers> before(runs.size());
+    PROFILE none;
+    PROFILE all;
+    for (const ReadStep& step : steps) {
+        if (!repeated(step)) {
+            continue;
+        }
+        const int c = step.category;
+        SetAnswers(c, none, 0);
+        SetAnswers(c, all, AllAnswers(c));
+        if (!trace_detail::ReadRunAgain(text, step, none) ||
+            !trace_detail::ReadRunAgain(text, step, all)) {
+            effects.push_back({AllAnswers(c), 0});  // counted as changing all, deciding none
+            continue;
+        }
+        const Answers set = AnswersOf(c, none);
+        const Answers kept = AnswersOf(c, all) & ~set;
+        Answers& answers = before[static_cast<std::size_t>(c)];
+        const Answers after = (answers & kept) | set;
+        effects.push_back({answers ^ after, ~(set ^ AnswersOf(c, all)) & AllAnswers(c)});
+        answers = after;
+    }
+
+    // The normal form of the answers read, and of them with one run's changes undone. A
+    // long name changes no other answer's piece, so the normal forms are written without it.
+    PROFILE nameless = read;
+    nameless.customSpeciesName.clear();
+    const std::string normal = ComposeCode(nameless);
+    std::vector<Answers> decidedLater(runs.size());
+    std::size_t e = effects.size();
+    for (std::size_t i = steps.size(); i-- > 0;) {
+        if (!repeated(steps[i])) {
+            continue;
+        }
+        const int c = steps[i].category;
+        const Effect effect = effects[--e];
+        Answers& later = decidedLater[static_cast<std::size_t>(c)];
+        const Answers undone = effect.changed & ~later;
+        later |= effect.decided;
+        if (i == last[static_cast<std::size_t>(c)]) {
+            continue;
+        }
+        bool overridden = undone == 0;
+        if (!overridden) {
+            PROFILE without = nameless;
+            SetAnswers(c, without, AnswersOf(c, nameless) ^ undone);
+            overridden = ComposeCode(without) == normal;
+        }
+        if (overridden) {
+            steps[i].kind = ReadStep::kOverridden;
         }
     }
 }
@@ -80,38 +198,28 @@ void MarkOverridden(std::string_view text, int c, const std::vector<std::size_t>
 // Tells the runs of each category that the normal form writes alike from those it writes
 // otherwise, and finds the runs that a later run of their category overrides.
 void MarkRepairs(std::string_view text, const PROFILE& read, std::vector<ReadStep>& steps) {
+    MarkOverridden(text, read, steps);
     const Explanation normal = ExplainProfile(read, true);
     const std::vector<Span> pieces = CategoryPieces(normal);
-    std::vector<std::vector<std::size_t>> runs(pieces.size());
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (steps[i].category >= 0) {
-            runs[static_cast<std::size_t>(steps[i].category)].push_back(i);
+    // The runs that count, together, against what the normal form writes: trait letters
+    // split by the anthro digit still read alike.
+    std::vector<std::string> kept(pieces.size());
+    for (const ReadStep& step : steps) {
+        if (step.category >= 0 && step.kind != ReadStep::kOverridden) {
+            kept[static_cast<std::size_t>(step.category)] += text.substr(step.at, step.size);
         }
     }
-    for (std::size_t c = 0; c < runs.size(); ++c) {
-        if (runs[c].empty()) {
+    for (ReadStep& step : steps) {
+        if (step.category < 0 || step.kind == ReadStep::kOverridden) {
             continue;
         }
-        MarkOverridden(text, static_cast<int>(c), runs[c], steps);
-        // The runs that count, together, against what the normal form writes: trait letters
-        // split by the anthro digit still read alike.
-        std::string kept;
-        for (std::size_t i : runs[c]) {
-            if (steps[i].kind != ReadStep::kOverridden) {
-                kept += text.substr(steps[i].at, steps[i].size);
-            }
-        }
+        const auto c = static_cast<std::size_t>(step.category);
         const Span piece = pieces[c];
-        const ReadStep::Kind kind = kept == normal.line.substr(piece.at, piece.size)
-                                        ? ReadStep::kRead
-                                        : ReadStep::kRewritten;
-        for (std::size_t i : runs[c]) {
-            if (steps[i].kind != ReadStep::kOverridden) {
-                steps[i].kind = kind;
-                steps[i].codeAt = piece.at;
-                steps[i].codeSize = piece.size;
-            }
-        }
+        step.kind = kept[c] == std::string_view(normal.line).substr(piece.at, piece.size)
+                        ? ReadStep::kRead
+                        : ReadStep::kRewritten;
+        step.codeAt = piece.at;
+        step.codeSize = piece.size;
     }
 }
 
@@ -180,45 +288,5 @@ std::string_view AnswerName(int category) {
     // A kink is named by its caption, any other category by the answer it asks.
     return category >= kFirstKinkCategory ? CategoryCaption(category) : CategoryOf(category).name;
 }
-
-namespace trace_detail {
-
-// Fills the gaps between the runs taken with the bytes passed over: blanks separate tokens,
-// each word between them is skipped. Blanks that a reader took after its token, such as
-// those the level marks pass over, go to the gap after it.
-std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& taken) {
-    std::vector<ReadStep> steps;
-    steps.reserve(2 * taken.size() + 3);
-    const auto add = [&](std::size_t from, std::size_t to, ReadStep::Kind kind, int category) {
-        if (to > from) {
-            steps.push_back({from, to - from, kind, category, 0, 0});
-        }
-    };
-    std::size_t at = 0;
-    const auto gap = [&](std::size_t to) {
-        while (at < to) {
-            const bool blank = text[at] == ' ';
-            std::size_t end = at;
-            while (end < to && (text[end] == ' ') == blank) {
-                ++end;
-            }
-            add(at, end, blank ? ReadStep::kRead : ReadStep::kSkipped, -1);
-            at = end;
-        }
-    };
-    for (const ReadStep& run : taken) {
-        gap(run.at);
-        std::size_t end = run.at + run.size;
-        while (end > run.at && text[end - 1] == ' ') {
-            --end;
-        }
-        add(run.at, end, ReadStep::kRead, run.category);
-        at = end;
-    }
-    gap(text.size());
-    return steps;
-}
-
-}  // namespace trace_detail
 
 }  // namespace brindlex

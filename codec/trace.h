@@ -35,9 +35,8 @@ struct ReadStep {
 };
 
 // Reads `text` as ParseCode(text, profile) does and, when `trace` is not null, lists in it
-// what became of each run of the text (nothing when the line is rejected). Tracing explains
-// the answers once and reads the tokens of a category again for each one that a later token
-// of the category repeats; ParseCode without a trace is untouched by it.
+// what became of each run of the text (nothing when the line is rejected). The trace takes
+// time and room in proportion to the text; ParseCode without a trace is untouched by it.
 bool ParseCode(std::string_view text, PROFILE& profile, std::vector<ReadStep>* trace);
 
 // Whether the normal form lost or changed the run: every kind but kRead.
@@ -58,13 +57,14 @@ std::string DescribeRepair(std::string_view text, std::string_view normal, const
 std::string_view AnswerName(int category);
 
 namespace trace_detail {
-// The runs a reader took, with the bytes between them filled in: blanks as read, each
-// other word as skipped.
-std::vector<ReadStep> Tile(std::string_view text, const std::vector<ReadStep>& taken);
-
 // The reading itself: steps of kind kRead for the runs taken, in order, and kSkipped for
-// the bytes passed over. Defined with the readers.
+// the words passed over, tiling the text. Defined with the readers.
 bool ReadSteps(std::string_view text, PROFILE& profile, std::vector<ReadStep>& steps);
+
+// Reads the run `run` of `text`, a step of ReadSteps, again into `record`, as the reader that
+// took it did; false for a run that is not read alone (the header, blanks and skipped words,
+// and the species, which the family code decides).
+bool ReadRunAgain(std::string_view text, const ReadStep& run, PROFILE& record);
 
 }  // namespace trace_detail
 

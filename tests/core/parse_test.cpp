@@ -319,7 +319,7 @@ TEST(GenderAndAttraction, GenderLetterTakesOnlyTheNextCharacter) {
 TEST(GenderAndAttraction, AttractionPosition) {
     const std::vector<std::tuple<std::string_view, unsigned, std::size_t>> cases = {
         {"/+-x", 9, 3}, {"/!+", 4, 3}, {"/+#", 0, 2}, {"/#+", 0, 1},
-        {"/+!", 1, 2},  {"  x", 0, 2}, {"/", 0, 1},   {"/ *  ", 3, 5},
+        {"/+!", 1, 3},  {"/! !", 0, 4}, {"  x", 0, 2}, {"/", 0, 1}, {"/ *  ", 3, 5},
     };
     for (const auto& [text, nibble, end] : cases) {
         std::size_t pos = 0;
