@@ -20,6 +20,31 @@ struct Piece {
     Piece prefix(std::size_t n) const { return {at, std::min(n, size)}; }
 };
 
+// A kink code's place among the codes of one or two letters, as in "S" and "Su"; -1 for text
+// of another form.
+int KinkCodeIndex(std::string_view code) {
+    const auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    if (code.empty() || code.size() > 2 || !upper(code[0]) ||
+        (code.size() == 2 && !lower(code[1]))) {
+        return -1;
+    }
+    return (code[0] - 'A') * 27 + (code.size() == 2 ? code[1] - 'a' + 1 : 0);
+}
+
+// The kink of each code, by KinkCodeIndex; -1 for none.
+const std::array<int, 26 * 27> kKinkOfCode = [] {
+    std::array<int, 26 * 27> kinks{};
+    kinks.fill(-1);
+    for (std::size_t k = 0; k < kKinks.size(); ++k) {
+        const int index = KinkCodeIndex(kKinks[k].code);
+        if (index >= 0) {
+            kinks[static_cast<std::size_t>(index)] = static_cast<int>(k);
+        }
+    }
+    return kinks;
+}();
+
 // The pieces of a normal-form code line: the head ("2.0F", species, anthro digit, traits),
 // one token per section tag, and the kink tokens by code.
 class CodeTokens {
@@ -46,7 +71,11 @@ public:
             const Piece token{pos, end - pos};
             if (kinks) {
                 const std::string_view text = line.substr(pos, end - pos);
-                m_kinks[text.substr(0, text.find_first_of("#+-*"))] = token;
+                const int index = KinkCodeIndex(text.substr(0, text.find_first_of("#+-*")));
+                if (index >= 0 && kKinkOfCode[static_cast<std::size_t>(index)] >= 0) {
+                    m_kinks[static_cast<std::size_t>(
+                        kKinkOfCode[static_cast<std::size_t>(index)])] = token;
+                }
             } else {
                 m_sections[static_cast<unsigned char>(line[pos])] = token;
                 kinks = token.size == 1 && line[pos] == kinkTag;
@@ -73,10 +102,8 @@ public:
         const std::size_t at = slash(tag);
         return at >= token.size ? Piece{} : Piece{token.at + at, token.size - at};
     }
-    Piece kink(std::string_view code) const {
-        const auto it = m_kinks.find(code);
-        return it == m_kinks.end() ? Piece{} : it->second;
-    }
+    // The token of the kink at `position` of the kink list.
+    Piece kink(int position) const { return m_kinks[static_cast<std::size_t>(position)]; }
 
 private:
     std::size_t slash(char tag) const {
@@ -88,7 +115,7 @@ private:
     std::size_t m_speciesEnd = 0;
     std::size_t m_headEnd = 0;
     std::array<Piece, 256> m_sections{};
-    std::map<std::string_view, Piece> m_kinks;
+    std::array<Piece, kKinkCount> m_kinks{};
 };
 
 // The lines of a help text by their number; an unnumbered line continues the line before it.
@@ -168,9 +195,16 @@ std::string YesNo(const Wording& w, unsigned flag) {
 
 class Explainer {
 public:
+    // Without `wording` the answers carry no captions and no words.
     Explainer(const PROFILE& p, const CodeTokens& tokens, std::string_view bracketedName, bool all,
-              const Wording& wording, std::vector<ExplainedAnswer>& list)
-        : m_p(p), m_tokens(tokens), m_name(bracketedName), m_all(all), m_w(wording), m_list(list) {}
+              const Wording* wording, std::vector<ExplainedAnswer>& list)
+        : m_p(p),
+          m_tokens(tokens),
+          m_name(bracketedName),
+          m_all(all),
+          m_words(wording != nullptr),
+          m_w(wording != nullptr ? *wording : EnglishWording()),
+          m_list(list) {}
 
     void run() {
         for (int c = 0; c < kFirstKinkCategory; ++c) {
@@ -180,19 +214,26 @@ public:
     }
 
 private:
-    void add(int category, bool answered, std::string_view caption, std::string answer,
-             Piece code) {
+    // Adds an answer; `words` tells it, when the answers are told.
+    template <typename Words>
+    void add(int category, bool answered, std::string_view caption, Words words, Piece code) {
         if (!answered && !m_all) {
             return;
         }
+        if (!m_words) {
+            m_list.push_back({category, {}, {}, code.at, code.size, answered});
+            return;
+        }
+        std::string answer = words();
         m_list.push_back({category, std::string(caption),
                           answer.empty() ? Phrase(m_w, Explaining::kNoAnswer) : std::move(answer),
                           code.at, code.size, answered});
     }
 
     // The second answer of a row, told by its token's piece.
-    void extra(int c, const CategoryInfo& row, std::string answer, Piece code) {
-        add(c, row.extra->get(m_p) != 0, row.extraName, std::move(answer), code);
+    template <typename Words>
+    void extra(int c, const CategoryInfo& row, Words words, Piece code) {
+        add(c, row.extra->get(m_p) != 0, row.extraName, words, code);
     }
 
     // The gender that another category's token carries: its tag and letter.
@@ -208,37 +249,48 @@ private:
                 species(c, row);
                 return;
             case PageKind::kTraitBoxes:
-                add(c, value != 0, row.name, traits(), m_tokens.traits());
-                extra(c, row, gender(kCharacterGenders[row.extra->get(m_p)]),
-                      genderPiece(row.extra));
+                add(
+                    c, value != 0, row.name, [&] { return traits(); }, m_tokens.traits());
+                extra(
+                    c, row, [&] { return gender(kCharacterGenders[row.extra->get(m_p)]); },
+                    genderPiece(row.extra));
                 return;
             case PageKind::kAge:
                 age(c, row);
-                extra(c, row, gender(kOwnGenders[row.extra->get(m_p)]), genderPiece(row.extra));
+                extra(
+                    c, row, [&] { return gender(kOwnGenders[row.extra->get(m_p)]); },
+                    genderPiece(row.extra));
                 return;
             case PageKind::kWork:
                 work(c, row);
                 return;
             case PageKind::kKinkSwitch:
-                add(c, value != 0, row.name, YesNo(m_w, value), m_tokens.section(row.tag));
+                add(
+                    c, value != 0, row.name, [&] { return YesNo(m_w, value); },
+                    m_tokens.section(row.tag));
                 return;
             default:
                 break;
         }
         const Piece code = row.token == TokenKind::kAnthroDigit ? m_tokens.anthroDigit()
                                                                 : m_tokens.beforeSlash(row.tag);
-        add(c, value != 0, row.caption, LevelInWords(m_w, row, value), code);
+        add(
+            c, value != 0, row.caption, [&] { return LevelInWords(m_w, row, value); }, code);
+        const unsigned second = row.extra == nullptr ? 0 : row.extra->get(m_p);
         switch (row.token) {
             case TokenKind::kFlaggedLevel:
-                extra(c, row, YesNo(m_w, row.extra->get(m_p)), m_tokens.section(row.tag));
+                extra(
+                    c, row, [&] { return YesNo(m_w, second); }, m_tokens.section(row.tag));
                 break;
             case TokenKind::kChoices:
-                extra(c, row, NamesOfBits(m_w, row, row.extra->get(m_p)),
-                      m_tokens.section(row.tag));
+                extra(
+                    c, row, [&] { return NamesOfBits(m_w, row, second); },
+                    m_tokens.section(row.tag));
                 break;
             case TokenKind::kGendered:
-                extra(c, row, AttractionInWords(m_w, row.extra->get(m_p)),
-                      m_tokens.fromSlash(row.tag));
+                extra(
+                    c, row, [&] { return AttractionInWords(m_w, second); },
+                    m_tokens.fromSlash(row.tag));
                 break;
             default:
                 break;
@@ -248,16 +300,20 @@ private:
     void species(int c, const CategoryInfo& row) {
         const SpeciesFamily& family =
             kFamilies[std::min<unsigned>(m_p.speciesFamily, kFamilyOther)];
-        std::string answer = m_w.text(text_context::kFamilies, family.name);
-        if (m_p.speciesIndex != 0) {
-            answer += ", " + m_w.text(text_context::kSpecies, family.species[m_p.speciesIndex - 1]);
-        } else if (m_name.size() > 2) {
-            const std::string_view name = m_name.substr(1, m_name.size() - 2);
-            answer.reserve(answer.size() + 2 + name.size());
-            answer += ", ";
-            answer += name;
-        }
-        add(c, m_p.speciesFamily != 0, row.name, std::move(answer), m_tokens.species());
+        const auto words = [&] {
+            std::string answer = m_w.text(text_context::kFamilies, family.name);
+            if (m_p.speciesIndex != 0) {
+                answer +=
+                    ", " + m_w.text(text_context::kSpecies, family.species[m_p.speciesIndex - 1]);
+            } else if (m_name.size() > 2) {
+                const std::string_view name = m_name.substr(1, m_name.size() - 2);
+                answer.reserve(answer.size() + 2 + name.size());
+                answer += ", ";
+                answer += name;
+            }
+            return answer;
+        };
+        add(c, m_p.speciesFamily != 0, row.name, words, m_tokens.species());
     }
 
     std::string traits() const {
@@ -272,27 +328,32 @@ private:
 
     void age(int c, const CategoryInfo& row) {
         const unsigned age = row.field->get(m_p);
-        std::string answer;
-        if (age > kMaxExactAge) {
-            answer = LevelInWords(m_w, row, age - kMaxExactAge);
-        } else if (age != 0) {
-            answer = FillIn(Phrase(m_w, Explaining::kYears), {std::to_string(age)});
-        }
-        add(c, age != 0, row.name, std::move(answer), m_tokens.section(row.tag));
+        const auto words = [&] {
+            if (age > kMaxExactAge) {
+                return LevelInWords(m_w, row, age - kMaxExactAge);
+            }
+            return age != 0 ? FillIn(Phrase(m_w, Explaining::kYears), {std::to_string(age)})
+                            : std::string();
+        };
+        add(c, age != 0, row.name, words, m_tokens.section(row.tag));
     }
 
     void work(int c, const CategoryInfo& row) {
         const unsigned type = row.field->get(m_p);
-        add(c, type != 0, row.name, workName(type), m_tokens.beforeSlash(row.tag));
-        std::string fields;
-        const unsigned trained = row.extra->get(m_p);
-        for (int field = 0; field < kTrainedFieldCount; ++field) {
-            if (((trained >> field) & 1u) != 0) {
-                const int work = kTrainedFieldRows[static_cast<std::size_t>(field)];
-                fields += (fields.empty() ? "" : ", ") + workName(static_cast<unsigned>(work));
+        add(
+            c, type != 0, row.name, [&] { return workName(type); }, m_tokens.beforeSlash(row.tag));
+        const auto fields = [&] {
+            std::string names;
+            const unsigned trained = row.extra->get(m_p);
+            for (int field = 0; field < kTrainedFieldCount; ++field) {
+                if (((trained >> field) & 1u) != 0) {
+                    const int work = kTrainedFieldRows[static_cast<std::size_t>(field)];
+                    names += (names.empty() ? "" : ", ") + workName(static_cast<unsigned>(work));
+                }
             }
-        }
-        extra(c, row, std::move(fields), m_tokens.fromSlash(row.tag));
+            return names;
+        };
+        extra(c, row, fields, m_tokens.fromSlash(row.tag));
     }
 
     void kinks() {
@@ -302,12 +363,13 @@ private:
         for (int k = 0; k < kKinkCount; ++k) {
             const Kink& kink = kKinks[static_cast<std::size_t>(k)];
             const unsigned cell = m_p.kink(k);
-            std::string answer =
-                FillIn(Phrase(m_w, Explaining::kKinkAnswers),
-                       {m_w.text(text_context::kAnswers, kKinkAnswerNames[KinkRolePlay(cell)]),
-                        m_w.text(text_context::kAnswers, kKinkAnswerNames[KinkRealLife(cell)])});
-            add(kFirstKinkCategory + k, cell != 0, kink.name, std::move(answer),
-                m_tokens.kink(kink.code));
+            const auto words = [&] {
+                return FillIn(
+                    Phrase(m_w, Explaining::kKinkAnswers),
+                    {m_w.text(text_context::kAnswers, kKinkAnswerNames[KinkRolePlay(cell)]),
+                     m_w.text(text_context::kAnswers, kKinkAnswerNames[KinkRealLife(cell)])});
+            };
+            add(kFirstKinkCategory + k, cell != 0, kink.name, words, m_tokens.kink(k));
         }
     }
 
@@ -322,14 +384,14 @@ private:
     const CodeTokens& m_tokens;
     std::string_view m_name;
     bool m_all;
+    bool m_words;
     const Wording& m_w;
     std::vector<ExplainedAnswer>& m_list;
 };
 
-}  // namespace
-
-Explanation ExplainProfile(PROFILE profile, bool all, const Wording& wording) {
+Explanation Explain(PROFILE profile, bool all, const Wording* wording) {
     Explanation result;
+    result.answers.reserve(2 * kFirstKinkCategory + kKinkCount);
     result.line = ComposeCode(profile);
     profile = PROFILE();  // a long name is held by the line from here on
     const CodeTokens tokens(result.line);
@@ -343,6 +405,16 @@ Explanation ExplainProfile(PROFILE profile, bool all, const Wording& wording) {
               wording, result.answers)
         .run();
     return result;
+}
+
+}  // namespace
+
+Explanation ExplainProfile(PROFILE profile, bool all, const Wording& wording) {
+    return Explain(std::move(profile), all, &wording);
+}
+
+Explanation ExplainPieces(PROFILE profile) {
+    return Explain(std::move(profile), true, nullptr);
 }
 
 }  // namespace brindlex

@@ -37,4 +37,8 @@ struct Explanation {
 // `wording`; the captions stay the English names of the categories, which identify them.
 Explanation ExplainProfile(PROFILE profile, bool all, const Wording& wording = EnglishWording());
 
+// Every answer of `profile` with its category and piece, as ExplainProfile(profile, true)
+// lists them, but with no caption and no words: where the normal form carries each answer.
+Explanation ExplainPieces(PROFILE profile);
+
 }  // namespace brindlex

@@ -199,7 +199,7 @@ void MarkOverridden(std::string_view text, const PROFILE& read, std::vector<Read
 // otherwise, and finds the runs that a later run of their category overrides.
 void MarkRepairs(std::string_view text, const PROFILE& read, std::vector<ReadStep>& steps) {
     MarkOverridden(text, read, steps);
-    const Explanation normal = ExplainProfile(read, true);
+    const Explanation normal = ExplainPieces(read);
     const std::vector<Span> pieces = CategoryPieces(normal);
     // The runs that count, together, against what the normal form writes: trait letters
     // split by the anthro digit still read alike.
