@@ -46,9 +46,9 @@ std::vector<Span> CategoryPieces(const Explanation& normal) {
 // --- The answers a run sets ----------------------------------------------------------
 //
 // A category's answers, packed into one word: the fields its row names, or the cell of a
-// kink. Every reader sets some bits of them and adds others, whatever they held: read into
-// a record whose answers are all 0 and into one whose answers are all 1, a run shows which
-// bits it decides and what it leaves them.
+// kink. A reader sets some bits of them whatever they held and adds to or leaves others:
+// read into a record whose answers are all 0 and into one whose answers are all 1, a run
+// shows the bits it sets, those that come out alike.
 
 using Answers = std::uint32_t;
 
@@ -117,16 +117,10 @@ Answers AllAnswers(int c) {
     return width == 32 ? ~Answers{0} : (Answers{1} << width) - 1;
 }
 
-// What a run did to the answers of its category as they stood before it: the bits it
-// changed, and the bits it decides whatever they held.
-struct Effect {
-    Answers changed;
-    Answers decided;
-};
-
-// Marks the runs that change nothing in the normal form, because the later runs of their
-// category set whatever they set. The last run of a category is never one of them. Only a
-// run that decides a bit last can count; that one is read without and written out.
+// Marks the runs whose answers the later runs of their category set again, all of them or
+// all that the normal form shows. The last run of a category is never one of them. Only a
+// run that sets some bit last has answers of its own; the normal form is written for those
+// with the bits cleared and with them set.
 void MarkOverridden(std::string_view text, const PROFILE& read, std::vector<ReadStep>& steps) {
     std::vector<std::size_t> runs(static_cast<std::size_t>(kCategoryCount));
     std::vector<std::size_t> last(runs.size());
@@ -136,60 +130,41 @@ void MarkOverridden(std::string_view text, const PROFILE& read, std::vector<Read
             last[static_cast<std::size_t>(steps[i].category)] = i;
         }
     }
-    const auto repeated = [&](const ReadStep& step) {
-        return step.category >= 0 && runs[static_cast<std::size_t>(step.category)] > 1;
-    };
-
-    std::vector<Effect> effects;
-    std::vector<Answers> before(runs.size());
-    PROFILE none;
-    PROFILE all;
-    for (const ReadStep& step : steps) {
-        if (!repeated(step)) {
-            continue;
-        }
-        const int c = step.category;
-        SetAnswers(c, none, 0);
-        SetAnswers(c, all, AllAnswers(c));
-        if (!trace_detail::ReadRunAgain(text, step, none) ||
-            !trace_detail::ReadRunAgain(text, step, all)) {
-            effects.push_back({AllAnswers(c), 0});  // counted as changing all, deciding none
-            continue;
-        }
-        const Answers set = AnswersOf(c, none);
-        const Answers kept = AnswersOf(c, all) & ~set;
-        Answers& answers = before[static_cast<std::size_t>(c)];
-        const Answers after = (answers & kept) | set;
-        effects.push_back({answers ^ after, ~(set ^ AnswersOf(c, all)) & AllAnswers(c)});
-        answers = after;
-    }
-
-    // The normal form of the answers read, and of them with one run's changes undone. A
-    // long name changes no other answer's piece, so the normal forms are written without it.
+    // A long name changes no other answer's piece, so the normal forms are written without it.
     PROFILE nameless = read;
     nameless.customSpeciesName.clear();
     const std::string normal = ComposeCode(nameless);
-    std::vector<Answers> decidedLater(runs.size());
-    std::size_t e = effects.size();
+    const auto shows = [&](int c, Answers bits) {
+        const Answers answers = AnswersOf(c, nameless);
+        for (const Answers other : {answers & ~bits, answers | bits}) {
+            PROFILE changed = nameless;
+            SetAnswers(c, changed, other);
+            if (other != answers && ComposeCode(changed) != normal) {
+                return true;
+            }
+        }
+        return false;
+    };
+
+    std::vector<Answers> setLater(runs.size());
+    PROFILE none;
+    PROFILE all;
     for (std::size_t i = steps.size(); i-- > 0;) {
-        if (!repeated(steps[i])) {
-            continue;
-        }
         const int c = steps[i].category;
-        const Effect effect = effects[--e];
-        Answers& later = decidedLater[static_cast<std::size_t>(c)];
-        const Answers undone = effect.changed & ~later;
-        later |= effect.decided;
-        if (i == last[static_cast<std::size_t>(c)]) {
+        if (c < 0 || runs[static_cast<std::size_t>(c)] < 2) {
             continue;
         }
-        bool overridden = undone == 0;
-        if (!overridden) {
-            PROFILE without = nameless;
-            SetAnswers(c, without, AnswersOf(c, nameless) ^ undone);
-            overridden = ComposeCode(without) == normal;
+        SetAnswers(c, none, 0);
+        SetAnswers(c, all, AllAnswers(c));
+        if (!trace_detail::ReadRunAgain(text, steps[i], none) ||
+            !trace_detail::ReadRunAgain(text, steps[i], all)) {
+            continue;  // a run not read alone counts as setting nothing, and stays read
         }
-        if (overridden) {
+        const Answers set = ~(AnswersOf(c, none) ^ AnswersOf(c, all)) & AllAnswers(c);
+        Answers& later = setLater[static_cast<std::size_t>(c)];
+        const Answers own = set & ~later;
+        later |= set;
+        if (i != last[static_cast<std::size_t>(c)] && (own == 0 || !shows(c, own))) {
             steps[i].kind = ReadStep::kOverridden;
         }
     }

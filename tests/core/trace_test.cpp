@@ -9,6 +9,7 @@
 #include "codec/explain.h"
 #include "codec/trace.h"
 #include "profile/categories.h"
+#include "randomrecords.h"
 
 namespace brindlex {
 namespace {
@@ -62,6 +63,17 @@ TEST(Repairs, NameExactlyThePiecesTheNormalFormLostOrChanged) {
         {"2.0FCf5mw V+++ M# Dm++ H# I# P# R# T# L# Ym Wtc/ar O25 Cwl+ Gr- E# F# B# Nf+++ J# A# "
          "Sm#/+- K  Su+  C+*",
          {}},
+        // The writer's "!" for an unspecified half, and its tokens in any order.
+        {"2.0FCf5 V+ Yh#/*!", {}},
+        {"2.0F? Sm/!+ Yf+/*!", {}},
+        // A later token that sets only some of what an earlier one set: the suit letter
+        // survives a later "D" token, the trained fields a later work type.
+        {"2.0F? Dm+ D+", {"6:Dm+:rewritten:Fursuits:Dm+", "10:D+:rewritten:Fursuits:Dm+"}},
+        {"2.0F? Dm- D-", {"6:Dm-:overridden:Fursuits:"}},  // the letter is not written at "-"
+        {"2.0F? Wtc/ar Wst", {"6:Wtc/ar:rewritten:Work:Wst/ar", "13:Wst:rewritten:Work:Wst/ar"}},
+        {"2.0F? W/ar W/ar Wtc",
+         {"6:W/ar:overridden:Work:", "11:W/ar:rewritten:Work:Wtc/ar",
+          "16:Wtc:rewritten:Work:Wtc/ar"}},
     };
     for (const auto& [line, expected] : cases) {
         EXPECT_EQ(Repairs(line), expected) << line;
@@ -142,6 +154,115 @@ TEST(Trace, ReadsLikeParseCodeAndTilesTheLine) {
         ASSERT_TRUE(ParseCode(withoutSkipped, again));
         EXPECT_EQ(again, plain) << line << "\n" << withoutSkipped;
     }
+}
+
+// The steps of a line tile it and every run of it is read as written.
+void ExpectReadWhole(std::string_view line, const std::vector<ReadStep>& steps) {
+    std::size_t end = 0;
+    for (const ReadStep& s : steps) {
+        ASSERT_EQ(s.at, end) << line;
+        ASSERT_FALSE(IsRepair(s)) << line << "\n" << DescribeRepair(line, line, s);
+        end += s.size;
+    }
+    ASSERT_EQ(end, line.size()) << line;
+}
+
+TEST(Trace, EveryWrittenLineReadsWholeWithoutRepair) {
+    std::mt19937 random(20240612);
+    std::vector<ReadStep> steps;
+    for (int i = 0; i < 1'000'000; ++i) {
+        PROFILE record = RandomRecord(random);
+        const std::string line = ComposeCode(record);
+        PROFILE traced;
+        PROFILE plain;
+        ASSERT_TRUE(ParseCode(line, traced, &steps)) << line;
+        ASSERT_TRUE(ParseCode(line, plain));
+        ASSERT_EQ(traced, plain) << line;
+        ExpectReadWhole(line, steps);
+    }
+}
+
+// The tokens of the lines the writer writes for a few records, some left out, some given
+// twice, in any order after the head of the first; the kink tokens after one "K".
+std::string ShuffledTokens(std::mt19937& random) {
+    std::vector<std::string> sections;
+    std::vector<std::string> kinks;
+    std::string head;
+    for (int r = 0; r < 3; ++r) {
+        PROFILE p = RandomRecord(random);
+        p.includeKinks = 1;
+        p.customSpeciesName = r == 0 && random() % 2 != 0 ? "Red Panda" : "";
+        const std::string line = ComposeCode(p);
+        const std::size_t tags = line.find(" V");
+        const std::size_t kinkTag = line.find(" K");
+        if (r == 0) {
+            head = line.substr(0, tags);
+        }
+        std::size_t at = tags;
+        while (at < kinkTag) {
+            const std::size_t end = std::min(line.find(' ', at + 1), kinkTag);
+            if (random() % 3 != 0) {
+                sections.push_back(line.substr(at, end - at));
+            }
+            at = end;
+        }
+        for (at = kinkTag + 2; at < line.size();) {
+            const std::size_t end = std::min(line.find("  ", at + 2), line.size());
+            if (random() % 3 != 0) {
+                kinks.push_back(line.substr(at, end - at));
+            }
+            at = end;
+        }
+    }
+    std::shuffle(sections.begin(), sections.end(), random);
+    std::shuffle(kinks.begin(), kinks.end(), random);
+    std::string line = head;
+    for (const std::string& token : sections) {
+        line += token;
+    }
+    line += " K";
+    for (const std::string& token : kinks) {
+        line += token;
+    }
+    return line;
+}
+
+TEST(Trace, AnOverriddenRunChangesNothingInTheNormalForm) {
+    std::mt19937 random(99);
+    int overridden = 0;
+    int repeated = 0;
+    for (int i = 0; i < 1500; ++i) {
+        const std::string line = ShuffledTokens(random);
+        PROFILE read;
+        std::vector<ReadStep> steps;
+        ASSERT_TRUE(ParseCode(line, read, &steps)) << line;
+        const std::string normal = ComposeCode(read);
+        std::vector<int> runs(static_cast<std::size_t>(kCategoryCount));
+        for (const ReadStep& s : steps) {
+            runs[static_cast<std::size_t>(std::max(s.category, 0))] += s.category >= 0 ? 1 : 0;
+        }
+        for (const ReadStep& s : steps) {
+            if (s.category < 0 || runs[static_cast<std::size_t>(s.category)] < 2) {
+                continue;
+            }
+            ++repeated;
+            if (s.kind != ReadStep::kOverridden) {
+                continue;
+            }
+            ++overridden;
+            // Every reader stops before the next tag, so a run put out of the way by blanks
+            // leaves the others reading as before.
+            std::string without = line;
+            without.replace(s.at, s.size, s.size, ' ');
+            PROFILE again;
+            ASSERT_TRUE(ParseCode(without, again));
+            EXPECT_EQ(ComposeCode(again), normal) << line << "\n"
+                                                  << DescribeRepair(line, normal, s);
+        }
+    }
+    // Overridden runs come up often, and not every repeated run is one.
+    EXPECT_GT(overridden, 10000);
+    EXPECT_GT(repeated - overridden, 10000);
 }
 
 }  // namespace
