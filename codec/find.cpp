@@ -137,8 +137,10 @@ bool IsKinkToken(std::string_view word) {
 }
 
 // Whether `line` holds nothing but tokens of a code line: section tokens, or kink tokens
-// once the kink section has begun.
-bool IsContinuation(std::string_view line, bool kinks) {
+// once the kink section has begun; `inKinks` tells whether it has, before the line and, when
+// the line is one, after it.
+bool IsContinuation(std::string_view line, bool& inKinks) {
+    bool kinks = inKinks;
     const char kinkTag = kCategoryTable[static_cast<std::size_t>(kKinkSwitchCategory)].tag;
     bool any = false;
     while (!line.empty()) {
@@ -163,12 +165,31 @@ bool IsContinuation(std::string_view line, bool kinks) {
         }
         any = true;
     }
+    if (any) {
+        inKinks = kinks;
+    }
     return any;
+}
+
+// Whether tokens after a blank are read as tokens of `code`, in its tag or kink section,
+// rather than into its head: the text may end in the family code ("2.0FA", "2.0F") or in an
+// open name. `inKinks` is then whether the kink section has begun.
+bool GoesOnInTokens(std::string_view code, bool& inKinks) {
+    PROFILE alone;
+    PROFILE longer;
+    const char tag = kCategoryTable[static_cast<std::size_t>(kTokenOrder[0])].tag;
+    if (!ParseCode(code, alone) || !ParseCode(std::string(code) + ' ' + tag, longer) ||
+        longer.speciesFamily != alone.speciesFamily ||
+        longer.customSpeciesName != alone.customSpeciesName) {
+        return false;
+    }
+    inKinks = alone.includeKinks != 0;
+    return true;
 }
 
 struct TextLine {
     std::size_t at;
-    std::string_view text;  // without its line break
+    std::string_view text;  // without its line break, and up to its first 0x00 byte
 };
 
 std::vector<TextLine> SplitLines(std::string_view text) {
@@ -176,7 +197,8 @@ std::vector<TextLine> SplitLines(std::string_view text) {
     std::size_t at = 0;
     while (at <= text.size()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        lines.push_back({at, text.substr(at, end - at)});
+        const std::string_view line = text.substr(at, end - at);
+        lines.push_back({at, line.substr(0, line.find('\0'))});
         if (end == text.size()) {
             break;
         }
@@ -210,12 +232,11 @@ std::vector<FoundCodeLine> FindCodeLines(std::string_view text) {
             FoundCodeLine result{i + 1, std::string(code), {}};
             result.pieces.push_back({OffsetOf(lines[i], code), 0, code.size()});
             // Only the last code line of a text line can go on in the next ones.
-            for (std::size_t j = i + 1; next == std::string_view::npos && j < lines.size(); ++j) {
+            bool kinks = false;
+            const bool goesOn = next == std::string_view::npos && GoesOnInTokens(code, kinks);
+            for (std::size_t j = i + 1; goesOn && j < lines.size(); ++j) {
                 const std::string_view more = TrimBlanks(WithoutQuoteMarks(lines[j].text));
-                PROFILE read;
-                ParseCode(result.code, read);
-                if (FindHeader(more, 0) != std::string_view::npos ||
-                    !IsContinuation(more, read.includeKinks != 0)) {
+                if (FindHeader(more, 0) != std::string_view::npos || !IsContinuation(more, kinks)) {
                     break;
                 }
                 result.code += ' ';

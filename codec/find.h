@@ -26,7 +26,9 @@ struct FoundCodeLine {
 // mark) and runs to the end of its line, or to the next such "2.0F" on the line. Quote
 // marks ("> ") before a line are left out. A line broken by a mail or forum program goes
 // on in the following lines that hold nothing but tokens the reader knows ("V+++", "Ym/+-",
-// "O25"; kink tokens after "K"), so that prose starting with "A" or "I" is not taken.
+// "O25"; kink tokens after "K"), so that prose starting with "A" or "I" is not taken, once
+// its head is whole: not when its text ends in the family code or in an open name. A line's
+// text ends at its first 0x00 byte.
 std::vector<FoundCodeLine> FindCodeLines(std::string_view text);
 
 // The offset in the text of byte `codeAt` of a found code line; a blank that joins two

@@ -10,6 +10,7 @@ namespace brindlex {
 namespace {
 
 using Lines = std::vector<std::pair<std::size_t, std::string>>;
+using namespace std::string_literals;
 
 Lines Find(std::string_view text) {
     Lines lines;
@@ -62,6 +63,25 @@ TEST(FindCodeLines, FindsExactlyTheCodeLinesOfRealLookingPosts) {
                    ">> A+ would read again\n"
                    "> > 2.0FE5 V\n"),
               (Lines{{1, "2.0FU5 V+ M-"}, {3, "2.0FE5 V"}}));
+}
+
+TEST(FindCodeLines, ALineEndsAtItsFirstNulByte) {
+    // A file that the window saved: the code line and one 0x00 byte.
+    EXPECT_EQ(Find("2.0FCf5 V+\0"s), (Lines{{1, "2.0FCf5 V+"}}));
+    EXPECT_EQ(Find("2.0FCf5 V+\0 Qx 2.0F?\nM-\n"s), (Lines{{1, "2.0FCf5 V+ M-"}}));
+    EXPECT_EQ(Find("\0 2.0FCf5\n2.0FLr\0x\n"s), (Lines{{2, "2.0FLr"}}));
+}
+
+TEST(FindCodeLines, OnlyALineWhoseHeadIsWholeGoesOnInTheNextLines) {
+    // Wrapped right after the head, and with the kink section begun on a wrapped line.
+    EXPECT_EQ(Find("2.0FCf5mw\nV+++ M#\n"), (Lines{{1, "2.0FCf5mw V+++ M#"}}));
+    EXPECT_EQ(Find("2.0F? V+\nM- K\nSu+  Zo-\nS#\n"), (Lines{{1, "2.0F? V+ M- K Su+  Zo-"}}));
+    // Tokens after a family code that may go on, or after an open name, would be read into
+    // the head: "2.0FC H+" reads the family "CH".
+    EXPECT_EQ(Find("2.0FC\nH+ V-\n"), (Lines{{1, "2.0FC"}}));
+    EXPECT_EQ(Find("2.0F\nV+\n"), (Lines{{1, "2.0F"}}));
+    EXPECT_EQ(Find("2.0FO[Snow\nV+\n"), (Lines{{1, "2.0FO[Snow"}}));
+    EXPECT_EQ(Find("2.0F?\nV+\n"), (Lines{{1, "2.0F? V+"}}));
 }
 
 TEST(FindCodeLines, PiecesLeadBackIntoTheText) {
