@@ -190,22 +190,35 @@ bool GoesOnInTokens(std::string_view code, bool& inKinks) {
 struct TextLine {
     std::size_t at;
     std::string_view text;  // without its line break, and up to its first 0x00 byte
+    std::size_t number;     // 1-based
 };
 
-std::vector<TextLine> SplitLines(std::string_view text) {
-    std::vector<TextLine> lines;
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        const std::string_view line = text.substr(at, end - at);
-        lines.push_back({at, line.substr(0, line.find('\0'))});
-        if (end == text.size()) {
-            break;
+// The lines of a text one by one, ending at LF, CRLF or a bare CR.
+class TextLines {
+public:
+    explicit TextLines(std::string_view text) : m_text(text) { Read(); }
+
+    // The next line, while there is one; Take() moves on to the one after it.
+    const TextLine* Next() const { return m_ended ? nullptr : &m_line; }
+    void Take() { Read(); }
+
+private:
+    void Read() {
+        if (m_at > m_text.size()) {
+            m_ended = true;
+            return;
         }
-        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        const std::size_t end = std::min(m_text.find_first_of("\r\n", m_at), m_text.size());
+        const std::string_view line = m_text.substr(m_at, end - m_at);
+        m_line = {m_at, line.substr(0, line.find('\0')), m_line.number + 1};
+        m_at = end == m_text.size() ? end + 1 : end + (m_text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    return lines;
-}
+
+    std::string_view m_text;
+    std::size_t m_at = 0;  // where the line after m_line begins; past the end after the last
+    TextLine m_line{0, {}, 0};
+    bool m_ended = false;
+};
 
 // The offset of `part` in the text that `line` is a line of.
 std::size_t OffsetOf(const TextLine& line, std::string_view part) {
@@ -216,38 +229,39 @@ std::size_t OffsetOf(const TextLine& line, std::string_view part) {
 
 std::vector<FoundCodeLine> FindCodeLines(std::string_view text) {
     std::vector<FoundCodeLine> found;
-    const std::vector<TextLine> lines = SplitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = WithoutQuoteMarks(lines[i].text);
+    TextLines lines(text);
+    while (const TextLine* next = lines.Next()) {
+        const TextLine here = *next;
+        lines.Take();
+        const std::string_view line = WithoutQuoteMarks(here.text);
         std::size_t at = FindHeader(line, 0);
-        std::size_t last = i;  // the last text line that the code lines of this one take
         while (at != std::string_view::npos) {
-            const std::size_t next = FindHeader(line, at + kHeader.size());
+            const std::size_t after = FindHeader(line, at + kHeader.size());
             const std::string_view code =
-                TrimBlanks(line.substr(at, next == std::string_view::npos ? next : next - at));
-            at = next;
+                TrimBlanks(line.substr(at, after == std::string_view::npos ? after : after - at));
+            at = after;
             if (!RejectionReason(code).empty()) {
                 continue;
             }
-            FoundCodeLine result{i + 1, std::string(code), {}};
-            result.pieces.push_back({OffsetOf(lines[i], code), 0, code.size()});
+            FoundCodeLine result{here.number, std::string(code), {}};
+            result.pieces.push_back({OffsetOf(here, code), 0, code.size()});
             // Only the last code line of a text line can go on in the next ones.
             bool kinks = false;
-            const bool goesOn = next == std::string_view::npos && GoesOnInTokens(code, kinks);
-            for (std::size_t j = i + 1; goesOn && j < lines.size(); ++j) {
-                const std::string_view more = TrimBlanks(WithoutQuoteMarks(lines[j].text));
+            const bool goesOn = after == std::string_view::npos && GoesOnInTokens(code, kinks);
+            for (const TextLine* wrapped = lines.Next(); goesOn && wrapped != nullptr;
+                 wrapped = lines.Next()) {
+                const std::string_view more = TrimBlanks(WithoutQuoteMarks(wrapped->text));
                 if (FindHeader(more, 0) != std::string_view::npos || !IsContinuation(more, kinks)) {
                     break;
                 }
                 result.code += ' ';
                 result.pieces.push_back(
-                    {OffsetOf(lines[j], more), result.code.size(), more.size()});
+                    {OffsetOf(*wrapped, more), result.code.size(), more.size()});
                 result.code += more;
-                last = j;
+                lines.Take();
             }
             found.push_back(std::move(result));
         }
-        i = last;
     }
     return found;
 }
