@@ -18,7 +18,9 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/dialogs.h"
 #include "codec/codec.h"
@@ -40,40 +42,37 @@ const QChar kDiffersMark(0x2260);  // NOT EQUAL TO
 
 }  // namespace
 
-void ReaderAnswerModel::ShowAnswers(const PROFILE& theirs, const PROFILE& yours) {
+void ReaderAnswerModel::ShowAnswers(const LineReading& line) {
     beginResetModel();
-    m_theirs = theirs;
-    const Explanation explained = ExplainProfile(theirs, true, UserWording());
+    m_theirs = line.theirs;
     m_rows.clear();
-    for (const ExplainedAnswer& answer : explained.answers) {
+    for (const ExplainedAnswer& answer : line.explained.answers) {
         Row row{answer.category, answer.caption, {}, false};
         row.texts[kCategoryColumn] =
             CoreText(answer.category >= kFirstKinkCategory ? text_context::kKinks
                                                            : text_context::kCategories,
                      answer.caption);
-        row.texts[kTheirColumn] = DisplayText(answer.answer);
-        row.texts[kCodeColumn] = DisplayText(explained.code(answer));
+        row.texts[kTheirColumn] = ListedText(answer.answer);
+        row.texts[kCodeColumn] = ListedText(line.explained.code(answer));
         m_rows.push_back(std::move(row));
     }
-    TellYours(yours);
+    TellYours(line.own, line.compared);
     endResetModel();
 }
 
 void ReaderAnswerModel::ShowYours(const PROFILE& yours) {
-    TellYours(yours);
+    TellYours(ExplainProfile(yours, true, UserWording()), CompareAnswers(m_theirs, yours));
     if (!m_rows.empty()) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
     }
 }
 
-void ReaderAnswerModel::TellYours(const PROFILE& yours) {
-    const Explanation own = ExplainProfile(yours, true, UserWording());
+void ReaderAnswerModel::TellYours(const Explanation& own, const Comparison& compared) {
     std::map<AnswerKey, const ExplainedAnswer*> byKey;
     for (const ExplainedAnswer& answer : own.answers) {
         byKey[{answer.category, answer.caption}] = &answer;
     }
     // The marks are the comparison's, which leaves out the kinks when neither record has any.
-    const Comparison compared = CompareAnswers(m_theirs, yours);
     std::set<AnswerKey> differing;
     for (const ComparedAnswer& answer : compared.answers) {
         differing.insert({answer.category, answer.caption});
@@ -81,8 +80,7 @@ void ReaderAnswerModel::TellYours(const PROFILE& yours) {
     for (Row& row : m_rows) {
         const AnswerKey key{row.category, row.caption};
         const auto mine = byKey.find(key);
-        row.texts[kYourColumn] =
-            mine == byKey.end() ? QString() : DisplayText(mine->second->answer);
+        row.texts[kYourColumn] = mine == byKey.end() ? QString() : ListedText(mine->second->answer);
         row.differs = differing.count(key) != 0;
         row.texts[kMarkColumn] = row.differs ? QString(kDiffersMark) : QString();
     }
@@ -173,6 +171,7 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     m_lines = new QListWidget(this);
     m_lines->setObjectName(QStringLiteral("readerLines"));
     m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lines->setUniformItemSizes(true);  // a post may hold thousands of lines
 
     m_onlyDifferences = new QCheckBox(this);
     m_onlyDifferences->setObjectName(QStringLiteral("readerOnlyDifferences"));
@@ -210,6 +209,7 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     m_repairs = new QListWidget(this);
     m_repairs->setObjectName(QStringLiteral("readerRepairs"));
     m_repairs->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_repairs->setUniformItemSizes(true);
 
     m_use = new QPushButton(this);
     m_use->setObjectName(QStringLiteral("readerUse"));
@@ -250,6 +250,14 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
     setTabOrder(m_repairs, m_use);
     setTabOrder(m_use, m_close);
 
+    // The text is read once the typing pauses, on a worker thread; a reading that a newer text
+    // or choice has overtaken is dropped.
+    m_pause = new QTimer(this);
+    m_pause->setSingleShot(true);
+    m_pause->setInterval(kTypingPause);
+    connect(m_pause, &QTimer::timeout, this, [this] { StartReading(Reading::kPost); });
+    m_reading = new QFutureWatcher<PostReading>(this);
+    connect(m_reading, &QFutureWatcherBase::finished, this, &ReadCodeLineWindow::OnReadingDone);
     connect(m_input, &QPlainTextEdit::textChanged, this, &ReadCodeLineWindow::OnTextChanged);
     connect(m_lines, &QListWidget::currentRowChanged, this, &ReadCodeLineWindow::OnLineChosen);
     connect(m_onlyDifferences, &QCheckBox::toggled, this, [this](bool only) {
@@ -264,7 +272,7 @@ ReadCodeLineWindow::ReadCodeLineWindow(MAINFORM& form) : QDialog(&form), m_form(
 
     LabelControls();
     resize(760, 820);
-    OnTextChanged();
+    ShowLine();
 }
 
 void ReadCodeLineWindow::LabelControls() {
@@ -329,53 +337,85 @@ void ReadCodeLineWindow::PlaceBesideOwner() {
 }
 
 void ReadCodeLineWindow::OnTextChanged() {
-    m_text = m_input->toPlainText().toStdString();
-    m_found = FindCodeLines(m_text);
-    {
-        // The line chosen before stays chosen while it is still there.
-        const int chosen = m_lines->currentRow();
-        const QSignalBlocker blocker(m_lines);
-        m_lines->clear();
-        for (const FoundCodeLine& found : m_found) {
-            m_lines->addItem(
-                tr("line %1: %2").arg(QString::number(found.lineNumber), DisplayText(found.code)));
-        }
-        if (!m_found.empty()) {
-            m_lines->setCurrentRow(chosen >= 0 && chosen < m_lines->count() ? chosen : 0);
-        }
-    }
-    OnLineChosen();
+    ++m_textVersion;
+    m_pause->start();
 }
 
 void ReadCodeLineWindow::OnLineChosen() {
+    if (m_lines->currentRow() >= 0) {
+        StartReading(Reading::kLine);
+    }
+}
+
+void ReadCodeLineWindow::StartReading(Reading what) {
+    if (m_reading->isRunning()) {
+        m_waiting = std::max(m_waiting, what);  // taken up when the running one is done
+        return;
+    }
     const int chosen = m_lines->currentRow();
+    if (what == Reading::kLine &&
+        (chosen < 0 || static_cast<std::size_t>(chosen) >= m_found.size())) {
+        return;
+    }
+    m_readVersion = m_textVersion;
+    m_readKind = what;
+    const PROFILE yours = m_form.profile();
+    emit readingStarted();
+    if (what == Reading::kPost) {
+        m_reading->setFuture(
+            QtConcurrent::run([text = m_input->toPlainText(), item = tr("line %1: %2"), chosen,
+                               yours] { return ReadPost(text, item, chosen, yours); }));
+        return;
+    }
+    m_reading->setFuture(
+        QtConcurrent::run([found = m_found[static_cast<std::size_t>(chosen)], chosen, yours] {
+            PostReading reading;
+            reading.chosen = chosen;
+            reading.line = ReadFoundLine(found, yours);
+            return reading;
+        }));
+}
+
+void ReadCodeLineWindow::OnReadingDone() {
+    PostReading reading = m_reading->future().takeResult();
+    const Reading waiting = std::exchange(m_waiting, Reading::kNone);
+    // A reading of an older text, or of a line of it, has nothing left to show.
+    const bool current = m_readVersion == m_textVersion;
+    if (current && m_readKind == Reading::kPost) {
+        m_shownVersion = m_readVersion;
+        m_text = std::move(reading.text);
+        m_found = std::move(reading.found);
+        const QSignalBlocker blocker(m_lines);
+        m_lines->clear();
+        m_lines->addItems(reading.items);
+        m_lines->setCurrentRow(reading.chosen);
+    }
+    if (current && (m_readKind == Reading::kPost || reading.chosen == m_lines->currentRow())) {
+        m_line = std::move(reading.line);
+        m_lineChosen = reading.chosen;
+        ShowLine();
+        emit readingShown();
+    }
+    if (waiting != Reading::kNone) {
+        StartReading(waiting);
+    }
+}
+
+void ReadCodeLineWindow::ShowLine() {
     const QSignalBlocker blocker(m_repairs);
     m_repairs->clear();
-    m_repairRuns.clear();
-    if (chosen < 0 || static_cast<std::size_t>(chosen) >= m_found.size()) {
+    if (m_lineChosen < 0 || static_cast<std::size_t>(m_lineChosen) >= m_found.size()) {
         m_answers->Clear();
         m_use->setEnabled(false);
         m_repairsLabel->setText(tr("&Repairs:"));
         ShowSummary();
         return;
     }
-    const FoundCodeLine& found = m_found[static_cast<std::size_t>(chosen)];
-    PROFILE theirs;
-    std::vector<ReadStep> steps;
-    ParseCode(found.code, theirs, &steps);  // the lines found are those that read
-    m_answers->ShowAnswers(theirs, m_form.profile());
-    const std::string normal = ComposeCode(theirs);
-    for (const ReadStep& step : steps) {
-        if (IsRepair(step)) {
-            m_repairs->addItem(
-                DisplayText(DescribeRepair(found.code, normal, step, UserWording())));
-            m_repairRuns.emplace_back(TextOffset(found, step.at),
-                                      TextOffset(found, step.at + step.size));
-        }
-    }
-    m_repairsLabel->setText(m_repairRuns.empty()
+    m_answers->ShowAnswers(m_line);
+    m_repairs->addItems(m_line.repairs);
+    m_repairsLabel->setText(m_line.repairRuns.empty()
                                 ? tr("&Repairs: none, the line reads as it is written")
-                                : tr("&Repairs: %1").arg(m_repairRuns.size()));
+                                : tr("&Repairs: %1").arg(m_line.repairRuns.size()));
     m_use->setEnabled(true);
     ShowSummary();
 }
@@ -406,10 +446,12 @@ void ReadCodeLineWindow::ShowSummary() {
 
 void ReadCodeLineWindow::OnRepairChosen() {
     const int chosen = m_repairs->currentRow();
-    if (chosen < 0 || static_cast<std::size_t>(chosen) >= m_repairRuns.size()) {
+    // The runs are those of the text that was read, which typing since may have moved.
+    if (chosen < 0 || static_cast<std::size_t>(chosen) >= m_line.repairRuns.size() ||
+        m_shownVersion != m_textVersion) {
         return;
     }
-    const auto [from, to] = m_repairRuns[static_cast<std::size_t>(chosen)];
+    const auto [from, to] = m_line.repairRuns[static_cast<std::size_t>(chosen)];
     QTextCursor cursor = m_input->textCursor();
     cursor.setPosition(TextPosition(from));
     cursor.setPosition(TextPosition(to), QTextCursor::KeepAnchor);
@@ -418,7 +460,7 @@ void ReadCodeLineWindow::OnRepairChosen() {
 }
 
 void ReadCodeLineWindow::OnUseClicked() {
-    const int chosen = m_lines->currentRow();
+    const int chosen = m_lineChosen;
     if (chosen < 0 || static_cast<std::size_t>(chosen) >= m_found.size()) {
         return;
     }
@@ -427,7 +469,7 @@ void ReadCodeLineWindow::OnUseClicked() {
         this, tr("Use These Answers"),
         tr("Replace all your answers with the answers of the code line on line %1?")
                 .arg(found.lineNumber) +
-            QStringLiteral("\n\n") + DisplayText(found.code));
+            QStringLiteral("\n\n") + ListedText(found.code));
     if (answer != QMessageBox::Yes) {
         return;
     }

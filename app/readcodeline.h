@@ -8,9 +8,10 @@
 
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QFutureWatcher>
 
+#include "app/postreading.h"
 #include "codec/find.h"
-#include "codec/trace.h"
 #include "profile/profile.h"
 
 class QCheckBox;
@@ -20,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QTimer;
 
 namespace brindlex {
 
@@ -37,8 +39,8 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Lists the answers of `theirs` against `yours`.
-    void ShowAnswers(const PROFILE& theirs, const PROFILE& yours);
+    // Lists the answers of a line read against the user's.
+    void ShowAnswers(const LineReading& line);
     // Tells the user's answers again, keeping the rows of the line.
     void ShowYours(const PROFILE& yours);
     void Clear();
@@ -61,7 +63,7 @@ private:
     };
 
     // Fills the user's answers and the marks into the rows.
-    void TellYours(const PROFILE& yours);
+    void TellYours(const Explanation& own, const Comparison& compared);
 
     PROFILE m_theirs;
     std::vector<Row> m_rows;
@@ -70,6 +72,8 @@ private:
 };
 
 // The window. It reads the record of `form` and changes it only through "Use These Answers".
+// The pasted text is read once the typing pauses, on a worker thread, so that a long post
+// never holds the window; of readings overtaken by newer typing only the newest is shown.
 class ReadCodeLineWindow : public QDialog {
     Q_OBJECT
 
@@ -79,14 +83,30 @@ public:
     // Shows the window, the first time beside the main window, and brings it to the front.
     void Present();
 
+    // How long the typing must pause before the text is read, in milliseconds.
+    static constexpr int kTypingPause = 300;
+
+signals:
+    // A reading of the text, or of the line chosen in it, is under way on a worker thread.
+    void readingStarted();
+    // A reading of the text, or of the line chosen in it, is shown.
+    void readingShown();
+
 protected:
     // A new language relabels the window and tells the answers in it.
     void changeEvent(QEvent* event) override;
 
 private:
+    // What a reading reads: the line chosen, or the whole text; the larger takes in the other.
+    enum class Reading { kNone, kLine, kPost };
+
     void LabelControls();
     void OnTextChanged();
     void OnLineChosen();
+    void StartReading(Reading what);
+    void OnReadingDone();
+    // Shows the answers and repairs of the line read.
+    void ShowLine();
     void OnAnswersChanged();
     void OnRepairChosen();
     void OnUseClicked();
@@ -111,10 +131,19 @@ private:
     QPushButton* m_use = nullptr;
     QPushButton* m_close = nullptr;
 
-    std::string m_text;  // the pasted text in UTF-8, which the found lines index
+    QTimer* m_pause = nullptr;
+    QFutureWatcher<PostReading>* m_reading = nullptr;
+    Reading m_readKind = Reading::kNone;  // of the reading under way or last done
+    Reading m_waiting = Reading::kNone;   // asked for while another was under way
+    // The text's versions: as typed, as last sent to be read, and as shown.
+    unsigned m_textVersion = 0;
+    unsigned m_readVersion = 0;
+    unsigned m_shownVersion = 0;
+
+    std::string m_text;  // the text shown read, in UTF-8, which the found lines index
     std::vector<FoundCodeLine> m_found;
-    // The repairs of the selected line, as runs of the pasted text.
-    std::vector<std::pair<std::size_t, std::size_t>> m_repairRuns;
+    int m_lineChosen = -1;  // the line whose reading is shown
+    LineReading m_line;
     bool m_placed = false;
 };
 

@@ -2,6 +2,7 @@
 // its repairs, and "Use These Answers".
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -13,7 +14,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
+#include <QTextCursor>
 
 #include "app/dialogs.h"
 #include "app/readcodeline.h"
@@ -44,8 +47,9 @@ protected:
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         test::Command(form, kCommandReadCodeLine)->trigger();
-        window = form.findChild<QDialog*>(QStringLiteral("readCodeLine"));
+        window = form.findChild<ReadCodeLineWindow*>(QStringLiteral("readCodeLine"));
         ASSERT_NE(window, nullptr);
+        shown = std::make_unique<QSignalSpy>(window, &ReadCodeLineWindow::readingShown);
         input = Child<QPlainTextEdit>("readerInput");
         lines = Child<QListWidget>("readerLines");
         table = Child<QTableView>("readerTable");
@@ -59,13 +63,21 @@ protected:
         return child;
     }
 
+    // Waits for the reading that the last typing or choice began to be shown.
+    bool WaitForReading() {
+        const bool arrived = shown->wait(10000);
+        shown->clear();
+        return arrived;
+    }
+
     QString Cell(int row, int column, int role = Qt::DisplayRole) const {
         return table->model()->index(row, column).data(role).toString();
     }
 
     PROFILE profile;
     MAINFORM form{profile};
-    QDialog* window = nullptr;
+    ReadCodeLineWindow* window = nullptr;
+    std::unique_ptr<QSignalSpy> shown;
     QPlainTextEdit* input = nullptr;
     QListWidget* lines = nullptr;
     QTableView* table = nullptr;
@@ -97,6 +109,7 @@ TEST_F(Reader, OpensOnceWithNamedControlsInTabOrder) {
 
 TEST_F(Reader, TellsTheChosenLineBesideTheRecordAndUsesItOnlyWhenConfirmed) {
     input->insertPlainText(QString::fromLatin1(kPost));
+    ASSERT_TRUE(WaitForReading());
     const std::vector<FoundCodeLine> found = FindCodeLines(kPost);
     ASSERT_EQ(found.size(), 2u);
     ASSERT_EQ(lines->count(), 2);
@@ -107,6 +120,7 @@ TEST_F(Reader, TellsTheChosenLineBesideTheRecordAndUsesItOnlyWhenConfirmed) {
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
                       lines->visualItemRect(lines->item(1)).center());
     ASSERT_EQ(lines->currentRow(), 1);
+    ASSERT_TRUE(WaitForReading());
 
     // The rows are the line's explanation, the marks the comparison with the record.
     PROFILE theirs;
@@ -171,9 +185,11 @@ TEST_F(Reader, TellsTheChosenLineBesideTheRecordAndUsesItOnlyWhenConfirmed) {
 
 TEST_F(Reader, FollowsTypingAndTheRecord) {
     QTest::keyClicks(input, QStringLiteral("see 2.0FCf5 V+"));
+    ASSERT_TRUE(WaitForReading());
     ASSERT_EQ(lines->count(), 1);
     EXPECT_EQ(lines->item(0)->text(), QStringLiteral("line 1: 2.0FCf5 V+"));
     QTest::keyClicks(input, QStringLiteral("++ Qx"));
+    ASSERT_TRUE(WaitForReading());
     EXPECT_EQ(lines->item(0)->text(), QStringLiteral("line 1: 2.0FCf5 V+++ Qx"));
     EXPECT_EQ(repairs->count(), 1);
 
@@ -186,6 +202,55 @@ TEST_F(Reader, FollowsTypingAndTheRecord) {
                   static_cast<int>(CompareAnswers(theirs, profile).answers.size()))
             << line;
     }
+}
+
+TEST_F(Reader, ReadsTheTextOnceTheTypingPauses) {
+    QTest::keyClicks(input, QStringLiteral("mine: 2.0FCf5 V+ M- and yours: 2.0FLr3 O33"));
+    EXPECT_EQ(lines->count(), 0) << "nothing is read while the keys come";
+    ASSERT_TRUE(shown->wait(10000));
+    EXPECT_FALSE(shown->wait(3 * ReadCodeLineWindow::kTypingPause)) << "one reading for the typing";
+    ASSERT_EQ(lines->count(), 2);
+    EXPECT_EQ(lines->item(1)->text(), QStringLiteral("line 1: 2.0FLr3 O33"));
+}
+
+TEST_F(Reader, TakesTypingWhileALongPostIsReadAndShowsOnlyTheNewestReading) {
+    QString post;
+    while (post.size() < 2'000'000) {
+        post += QStringLiteral("> Somebody's code: 2.0FCf9 V+ V- O 2 5 Qx, and some prose.\n");
+    }
+    QSignalSpy started(window, &ReadCodeLineWindow::readingStarted);
+    input->setPlainText(post);
+    ASSERT_TRUE(started.wait(10000));
+    // The reading goes on away from the window, which takes the keys meanwhile.
+    EXPECT_EQ(shown->count(), 0);
+    input->moveCursor(QTextCursor::End);
+    QTest::keyClicks(input, QStringLiteral("Mine: 2.0FLr3 V-"));
+    ASSERT_TRUE(WaitForReading());
+    EXPECT_FALSE(shown->wait(3 * ReadCodeLineWindow::kTypingPause)) << "the older reading shows";
+    ASSERT_GT(lines->count(), 1000);
+    EXPECT_TRUE(lines->item(lines->count() - 1)->text().endsWith(QStringLiteral(": 2.0FLr3 V-")));
+}
+
+TEST_F(Reader, ShortensALongLineInTheListsButUsesItWhole) {
+    // A name of 4,000 bytes, with a two-byte character where the cut falls.
+    std::string name = "Kudu and";
+    while (name.size() < 4000) {
+        name += "Snow \xC3\x96wl ";
+    }
+    const std::string code = "2.0FO[" + name + "]5 V+ V-";
+    input->setPlainText(QString::fromStdString(code));
+    ASSERT_TRUE(WaitForReading());
+    ASSERT_EQ(lines->count(), 1);
+    const QString item = lines->item(0)->text();
+    EXPECT_TRUE(item.endsWith(QChar(0x2026))) << item.size();
+    EXPECT_FALSE(item.contains(QChar(0xFFFD)));
+    EXPECT_LT(item.size(), 1100);
+    EXPECT_TRUE(QString::fromStdString(code).startsWith(item.mid(8).chopped(1)));
+    ASSERT_EQ(repairs->count(), 1);  // "V+" overridden
+
+    MESSAGEBOX::setNextAnswer(QMessageBox::Yes);
+    Child<QPushButton>("readerUse")->click();
+    EXPECT_EQ(profile.customSpeciesName, name);
 }
 
 }  // namespace

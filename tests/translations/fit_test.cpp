@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/aboutform.h"
@@ -74,13 +75,15 @@ TEST_P(Fit, TheMenusTheAboutBoxAndTheReader) {
     about.hide();
 
     ShowCodeLineReader(*form);
-    auto* reader = form->findChild<QDialog*>(QStringLiteral("readCodeLine"));
+    auto* reader = form->findChild<ReadCodeLineWindow*>(QStringLiteral("readCodeLine"));
     ASSERT_NE(reader, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(reader));
     ExpectAllFit(*reader, "reader, empty");
     auto* input = reader->findChild<QPlainTextEdit*>(QStringLiteral("readerInput"));
     ASSERT_NE(input, nullptr);
+    QSignalSpy shown(reader, &ReadCodeLineWindow::readingShown);
     input->setPlainText(QStringLiteral("2.0FCf9 V+ V- O 2 5 Qx Sm+/+-"));
+    ASSERT_TRUE(shown.wait(10000));
     ExpectAllFit(*reader, "reader, a line read");
     reader->close();
 }

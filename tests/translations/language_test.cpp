@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabBar>
 #include <QTableView>
@@ -345,13 +346,15 @@ TEST_F(Language, UndoAndARefusedLineSpeakTheLanguageAlsoAfterASwitch) {
 TEST_F(Language, TheReaderTellsTheAnswersOfALineInTheLanguage) {
     OpenWithMenu();
     ShowCodeLineReader(*form);
-    auto* reader = form->findChild<QDialog*>(QStringLiteral("readCodeLine"));
+    auto* reader = form->findChild<ReadCodeLineWindow*>(QStringLiteral("readCodeLine"));
     ASSERT_NE(reader, nullptr);
     auto* input = reader->findChild<QPlainTextEdit*>(QStringLiteral("readerInput"));
     auto* table = reader->findChild<QTableView*>(QStringLiteral("readerTable"));
     ASSERT_NE(input, nullptr);
     ASSERT_NE(table, nullptr);
+    QSignalSpy shown(reader, &ReadCodeLineWindow::readingShown);
     input->setPlainText(QStringLiteral("2.0FCf5 O25"));
+    ASSERT_TRUE(shown.wait(10000));
     const QAbstractItemModel* answers = table->model();
     ASSERT_GT(answers->rowCount(), 0);
     EXPECT_EQ(answers->index(0, 1).data().toString(), Shown("Categories", "Species"));
