@@ -26,8 +26,6 @@
 #include "codec/codec.h"
 #include "codec/compare.h"
 #include "codec/explain.h"
-#include "profile/categories.h"
-#include "profile/textcontexts.h"
 #include "ui/controls.h"
 #include "ui/coretext.h"
 #include "ui/mainform.h"
@@ -48,10 +46,7 @@ void ReaderAnswerModel::ShowAnswers(const LineReading& line) {
     m_rows.clear();
     for (const ExplainedAnswer& answer : line.explained.answers) {
         Row row{answer.category, answer.caption, {}, false};
-        row.texts[kCategoryColumn] =
-            CoreText(answer.category >= kFirstKinkCategory ? text_context::kKinks
-                                                           : text_context::kCategories,
-                     answer.caption);
+        row.texts[kCategoryColumn] = CoreText(CaptionContext(answer.category), answer.caption);
         row.texts[kTheirColumn] = ListedText(answer.answer);
         row.texts[kCodeColumn] = ListedText(line.explained.code(answer));
         m_rows.push_back(std::move(row));

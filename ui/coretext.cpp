@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 
 #include "codec/wording.h"
+#include "profile/categories.h"
+#include "profile/textcontexts.h"
 
 namespace brindlex {
 
@@ -28,6 +30,11 @@ QString DisplayText(std::string_view text) {
 QString CoreText(const char* context, std::string_view text) {
     const std::string shown = ShownText(text);
     return QCoreApplication::translate(context, shown.c_str());
+}
+
+const char* CaptionContext(int category) {
+    return CategoryOf(category).page == PageKind::kKink ? text_context::kKinks
+                                                        : text_context::kCategories;
 }
 
 const Wording& UserWording() {

@@ -16,6 +16,10 @@ QString DisplayText(std::string_view text);
 // the application's translators give it; the text itself where they have none.
 QString CoreText(const char* context, std::string_view text);
 
+// The translation context of the caption of `category` (0..120): the kinks' on a kink's page,
+// the categories' on every other.
+const char* CaptionContext(int category);
+
 // The core's words in the user's language, for the explainer, the repairs and refusals.
 const Wording& UserWording();
 

@@ -34,9 +34,7 @@ constexpr int kAdultTab = 2;
 
 // The caption of a category in the list, in the user's language.
 QString CaptionText(int category) {
-    return CoreText(
-        category >= kFirstKinkCategory ? text_context::kKinks : text_context::kCategories,
-        CategoryCaption(category));
+    return CoreText(CaptionContext(category), CategoryCaption(category));
 }
 
 QString TabText(int tab) {
