@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "profile/vocabulary.h"
 
@@ -35,6 +36,10 @@ bool NamesALevel(std::string_view name) {
 
 std::string SliderName(std::string_view name) {
     return NamesALevel(name) ? std::string(name) : FillIn(kSliderName, name);
+}
+
+std::string FlagBoxLabel(const CategoryInfo& row) {
+    return FillIn(row.box, std::to_string(LevelNumber(row.flagMinLevel)));
 }
 
 void ChooseSpeciesFamily(PROFILE& profile, unsigned family) {

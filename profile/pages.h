@@ -98,6 +98,15 @@ bool NamesALevel(std::string_view name);
 // The name of the slider that stores the answer `name`: "<name> level", once.
 std::string SliderName(std::string_view name);
 
+// The number that a help text and the digit labels give `level` (1..7): the line of level N
+// begins with N - 1.
+constexpr unsigned LevelNumber(unsigned level) {
+    return level - 1;
+}
+// The question of a kFlaggedLevel row's box: its `box` with "%1" the number of the lowest
+// level the flag is written at.
+std::string FlagBoxLabel(const CategoryInfo& row);
+
 // --- Choices -------------------------------------------------------------------------------
 
 // The family list's choice of `family` (0 "Undecided" .. 26 "Other"): a listed family starts

@@ -1636,12 +1636,6 @@ Geschichtenfigur heißt: Über diesen Charakter schreibst du Geschichten</transl
         <translation>Eigener Spezies-Name</translation>
     </message>
     <message>
-        <source>I made my own suit
-(Only applies to lvl 4+)</source>
-        <translation>Suit selbst gemacht
-(Nur ab Stufe 4)</translation>
-    </message>
-    <message>
         <source>Specify my sexual preference:
 Guys | Girls</source>
         <translation>Meine Vorliebe angeben:
@@ -1656,14 +1650,20 @@ Jungs | Mädels</translation>
         <translation>Darin bin ich ausgebildet</translation>
     </message>
     <message>
-        <source>Is the site a furry site?
-(Only applies to lvl 6)</source>
-        <translation>Ist es eine Furry-Seite?
-(Nur bei Stufe 6)</translation>
-    </message>
-    <message>
         <source>Include my kinks</source>
         <translation>Meine Kinks zeigen</translation>
+    </message>
+    <message>
+        <source>I made my own suit
+(Only applies to lvl %1+)</source>
+        <translation>Suit selbst gemacht
+(Nur ab Stufe %1)</translation>
+    </message>
+    <message>
+        <source>Is the site a furry site?
+(Only applies to lvl %1)</source>
+        <translation>Ist es eine Furry-Seite?
+(Nur bei Stufe %1)</translation>
     </message>
 </context>
 <context>

@@ -1636,12 +1636,6 @@ Personaje de historia: lo usas para escribir historias</translation>
         <translation>Nombre de especie propio</translation>
     </message>
     <message>
-        <source>I made my own suit
-(Only applies to lvl 4+)</source>
-        <translation>Me hice el traje
-(Solo nivel 4+)</translation>
-    </message>
-    <message>
         <source>Specify my sexual preference:
 Guys | Girls</source>
         <translation>Indicar mi preferencia:
@@ -1656,14 +1650,20 @@ Chicos | Chicas</translation>
         <translation>Tengo formación en esto</translation>
     </message>
     <message>
-        <source>Is the site a furry site?
-(Only applies to lvl 6)</source>
-        <translation>¿Es un sitio furry?
-(Solo nivel 6)</translation>
-    </message>
-    <message>
         <source>Include my kinks</source>
         <translation>Incluir mis kinks</translation>
+    </message>
+    <message>
+        <source>I made my own suit
+(Only applies to lvl %1+)</source>
+        <translation>Me hice el traje
+(Solo nivel %1+)</translation>
+    </message>
+    <message>
+        <source>Is the site a furry site?
+(Only applies to lvl %1)</source>
+        <translation>¿Es un sitio furry?
+(Solo nivel %1)</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,7 @@ QString LevelSlider::levelWord(int level) const {
             return mark->text();
         }
     }
-    return level > 0 ? QString::number(level - 1) : QString();
+    return level > 0 ? QString::number(LevelNumber(static_cast<unsigned>(level))) : QString();
 }
 
 ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent) {

@@ -1,10 +1,11 @@
-// The level pages: the slider with its labels and help text, the game boxes of Gaming, the
-// operating-system boxes of Compy and the flag box of the categories that ask one.
-#include <array>
+// The level pages: the slider with its labels and help text, and what else the row's token
+// carries: the boxes of its choices (Gaming, Compy) or its flag box (Fursuits, Interwebs).
 #include <string>
 
 #include <QSlider>
 
+#include "profile/pages.h"
+#include "ui/choiceboxes.h"
 #include "ui/controls.h"
 #include "ui/mainform.h"
 #include "ui/pagehelpers.h"
@@ -13,8 +14,25 @@ namespace brindlex {
 
 namespace {
 
+// Every row of choices finds room for its boxes on its page.
+constexpr bool ChoicesFitTheirPages() {
+    for (const CategoryInfo& row : kCategoryTable) {
+        if (row.token == TokenKind::kChoices && row.choiceCount > kMaxChoiceBoxes) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ChoicesFitTheirPages(), "more choices than check boxes on a level page");
+
 QString ChoiceName(const CategoryInfo& row, int choice) {
     return CoreText(std::string(row.choiceContext).c_str(), row.choices[choice].name);
+}
+
+// The flag box's question in the user's language, numbering the lowest level the flag is
+// written at as the help text numbers its lines.
+QString FlagLabelText(const CategoryInfo& row) {
+    return CoreText(text_context::kPageTexts, row.box).arg(LevelNumber(row.flagMinLevel));
 }
 
 }  // namespace
@@ -25,17 +43,12 @@ PoolSet MAINFORM::BuildLevelPage(int category) {
     PoolSet shown = kPoolLevelGroup | kPoolUpperLabels | kPoolDescription;
     int descriptionTop = 28;
     if (row.token == TokenKind::kFlaggedLevel) {
-        PlaceBox31(CoreText(text_context::kPageTexts, row.box), 28, 85, 30);
+        PlaceBox31(FlagLabelText(row), 28, 85, 30);
         Box(31)->setChecked(row.extra->get(m_profile) != 0);
         shown |= kPoolBox31;
-    } else if (category == kGamingCategory) {
-        ShowGameBoxes(row);
-        shown |= PoolRange(21, 20 + static_cast<int>(row.choiceCount));
-        descriptionTop = 52;
-    } else if (category == kCompyCategory) {
-        ShowSystemBoxes(row);
-        shown |= PoolRange(32, 31 + static_cast<int>(row.choiceCount));
-        descriptionTop = 38;
+    } else if (row.token == TokenKind::kChoices) {
+        shown |= ShowChoiceBoxes(row);
+        descriptionTop = ChoiceBoxesOf(row.choiceCount).descriptionTop;
     }
 
     ApplyLabelSet(row.labels);
@@ -45,32 +58,16 @@ PoolSet MAINFORM::BuildLevelPage(int category) {
     return shown;
 }
 
-void MAINFORM::ShowGameBoxes(const CategoryInfo& row) {
-    // Three columns of three, above the description.
-    constexpr std::array<int, 3> lefts = {100, 165, 260};
-    constexpr std::array<int, 3> rights = {160, 245, 300};
-    Q_ASSERT(row.choiceCount <= 3 * lefts.size());
-    for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
-        PoolCheckBox* box = Box(21 + i);
-        const auto column = static_cast<std::size_t>(i / 3);
-        const int top = 22 + 10 * (i % 3);
-        box->setText(ChoiceName(row, i));
-        Place(box, lefts[column], top, rights[column], top + 10);
-        box->setChecked(BitSet(row.extra->get(m_profile), static_cast<unsigned>(i)));
+PoolSet MAINFORM::ShowChoiceBoxes(const CategoryInfo& row) {
+    const int first = ChoiceBoxesOf(row.choiceCount).firstBox;
+    for (unsigned i = 0; i < row.choiceCount; ++i) {
+        PoolCheckBox* box = Box(first + static_cast<int>(i));
+        const UnitRect place = ChoiceBoxRect(row.choiceCount, i);
+        box->setText(ChoiceName(row, static_cast<int>(i)));
+        Place(box, place.left, place.top, place.right, place.bottom);
+        box->setChecked(BitSet(row.extra->get(m_profile), i));
     }
-}
-
-void MAINFORM::ShowSystemBoxes(const CategoryInfo& row) {
-    constexpr std::array<std::array<int, 2>, 5> columns = {
-        {{100, 150}, {150, 185}, {190, 225}, {230, 265}, {270, 305}}};
-    Q_ASSERT(row.choiceCount <= columns.size());
-    for (int i = 0; i < static_cast<int>(row.choiceCount); ++i) {
-        PoolCheckBox* box = Box(32 + i);
-        const auto& column = columns[static_cast<std::size_t>(i)];
-        box->setText(ChoiceName(row, i));
-        Place(box, column[0], 28, column[1], 38);
-        box->setChecked(BitSet(row.extra->get(m_profile), static_cast<unsigned>(i)));
-    }
+    return PoolRange(first, first + static_cast<int>(row.choiceCount) - 1);
 }
 
 // --- Handlers ---------------------------------------------------------------------------
@@ -84,38 +81,28 @@ void MAINFORM::OnLevelUpdate() {
     RefreshCodeLine();
 }
 
-void MAINFORM::OnGameBoxClicked(int id) {
+void MAINFORM::OnLevelBoxClicked(int id) {
     const CategoryInfo& row = CurrentRow();
-    const int game = id - 21;
-    if (game >= static_cast<int>(row.choiceCount)) {
+    if (row.token == TokenKind::kFlaggedLevel && id == 31) {
+        row.extra->set(m_profile, Box(31)->isChecked() ? 1u : 0u);
+    } else if (row.token == TokenKind::kChoices) {
+        const ChoiceBoxes boxes = ChoiceBoxesOf(row.choiceCount);
+        const int count = static_cast<int>(row.choiceCount);
+        const int choice = id - boxes.firstBox;
+        if (choice < 0 || choice >= count) {
+            return;
+        }
+        unsigned chosen = boxes.storesWholeLine ? 0u : row.extra->get(m_profile);
+        for (int i = 0; i < count; ++i) {
+            if (boxes.storesWholeLine || i == choice) {
+                chosen =
+                    WithBit(chosen, static_cast<unsigned>(i), Box(boxes.firstBox + i)->isChecked());
+            }
+        }
+        row.extra->set(m_profile, chosen);
+    } else {
         return;
     }
-    row.extra->set(m_profile, WithBit(row.extra->get(m_profile), static_cast<unsigned>(game),
-                                      Box(id)->isChecked()));
-    RefreshCodeLine();
-}
-
-void MAINFORM::OnSystemBoxClicked(int id) {
-    const CategoryInfo& row = CurrentRow();
-    const int count = static_cast<int>(row.choiceCount);
-    if (id < 32 || id >= 32 + count) {
-        return;
-    }
-    // Every click stores the ticks of all the systems' boxes.
-    unsigned systems = 0;
-    for (int i = 0; i < count; ++i) {
-        systems = WithBit(systems, static_cast<unsigned>(i), Box(32 + i)->isChecked());
-    }
-    row.extra->set(m_profile, systems);
-    RefreshCodeLine();
-}
-
-void MAINFORM::OnFlagBoxClicked() {
-    const CategoryInfo& row = CurrentRow();
-    if (row.token != TokenKind::kFlaggedLevel) {
-        return;
-    }
-    row.extra->set(m_profile, Box(31)->isChecked() ? 1u : 0u);
     RefreshCodeLine();
 }
 

@@ -219,14 +219,13 @@ private:
     void OnSpeciesChosen();
     void OnCustomNameFocusLost();
 
-    // Level pages, with the boxes of Gaming, Compy and the flags (levelpages.cpp).
+    // Level pages, with the boxes of a row's choices or its flag (levelpages.cpp).
     PoolSet BuildLevelPage(int category);
-    void ShowGameBoxes(const CategoryInfo& row);
-    void ShowSystemBoxes(const CategoryInfo& row);
+    // Shows the boxes of the row's choices, ticked from its field; returns them.
+    PoolSet ShowChoiceBoxes(const CategoryInfo& row);
     void OnLevelUpdate();
-    void OnGameBoxClicked(int id);
-    void OnSystemBoxClicked(int id);
-    void OnFlagBoxClicked();
+    // A box of the row's choices, or its flag box.
+    void OnLevelBoxClicked(int id);
 
     // The age page: bracket or exact age, and one's own gender (agepage.cpp).
     PoolSet BuildAgePage(int category);

@@ -52,18 +52,13 @@ void MAINFORM::RouteListChoice(int listId) {
 
 void MAINFORM::RouteBoxClick(int id) {
     CommitPendingEdits();
-    const int category = CurrentCategoryIndex();
-    const PageKind page = CategoryOf(category).page;
+    const PageKind page = CurrentRow().page;
     if (page == PageKind::kTraitBoxes) {
         OnTraitBoxClicked(id);
-    } else if (page == PageKind::kLevel && category == kGamingCategory) {
-        OnGameBoxClicked(id);
-    } else if (page == PageKind::kLevel && category == kCompyCategory) {
-        OnSystemBoxClicked(id);
+    } else if (page == PageKind::kLevel) {
+        OnLevelBoxClicked(id);
     } else if (id != 31) {
         return;  // every other page asks with box 31 alone
-    } else if (page == PageKind::kLevel) {
-        OnFlagBoxClicked();
     } else if (page == PageKind::kPreference) {
         OnPreferenceBoxClicked();
     } else if (page == PageKind::kAge) {

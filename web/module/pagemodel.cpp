@@ -97,7 +97,7 @@ void DescribeTraits(const CategoryInfo& row, const PROFILE& profile, PageModel& 
 
 void DescribeLevel(const CategoryInfo& row, const PROFILE& profile, PageModel& model) {
     if (row.token == TokenKind::kFlaggedLevel) {
-        model.controls.push_back(Box(row.box, row.extra->get(profile) != 0));
+        model.controls.push_back(Box(FlagBoxLabel(row), row.extra->get(profile) != 0));
     } else if (row.token == TokenKind::kChoices) {
         for (unsigned i = 0; i < row.choiceCount; ++i) {
             model.controls.push_back(Box(row.choices[i].name, BitSet(row.extra->get(profile), i)));
