@@ -14,9 +14,9 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "codec/codec.h"
-#include "helpers.h"
 #include "profile/answers_file.h"
 #include "profile/categories.h"
+#include "tests/app/helpers.h"
 
 namespace brindlex {
 namespace {

@@ -21,7 +21,7 @@
 #include "app/dialogs.h"
 #include "app/menucommands.h"
 #include "codec/codec.h"
-#include "helpers.h"
+#include "tests/app/helpers.h"
 
 namespace brindlex {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/dialogs.h"
 #include "codec/codec.h"
-#include "helpers.h"
+#include "tests/app/helpers.h"
 
 namespace brindlex {
 namespace {

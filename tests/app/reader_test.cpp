@@ -25,7 +25,7 @@
 #include "codec/explain.h"
 #include "codec/find.h"
 #include "codec/trace.h"
-#include "helpers.h"
+#include "tests/app/helpers.h"
 
 namespace brindlex {
 namespace {

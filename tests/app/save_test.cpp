@@ -14,7 +14,7 @@
 #include "app/dialogs.h"
 #include "app/menucommands.h"
 #include "codec/codec.h"
-#include "helpers.h"
+#include "tests/app/helpers.h"
 #include "ui/mainform.h"
 
 #ifdef Q_OS_UNIX

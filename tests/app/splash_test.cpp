@@ -12,7 +12,7 @@
 
 #include "app/application.h"
 #include "app/splashform.h"
-#include "helpers.h"
+#include "tests/app/helpers.h"
 #include "ui/mainform.h"
 
 namespace brindlex {

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "driver.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {
@@ -29,7 +29,7 @@ TEST_F(Appearance, TheDesktopFontSetsTheSizeAndTheWidestLabelFitsAtEverySize) {
         Open();
         EXPECT_EQ(form->font().family(), m_font.family());
         EXPECT_EQ(form->font().pointSize(), std::max(points, 8)) << "never below 8 pt";
-        OpenCategory(3);  // the words beside the slider
+        OpenCategory(CategoryNamed("Realism"));  // the words beside the slider
         const QLabel* top = Static(17);
         EXPECT_LE(top->fontMetrics().horizontalAdvance(top->text()), top->width()) << points;
     }

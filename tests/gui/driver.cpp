@@ -1,4 +1,4 @@
-#include "driver.h"
+#include "tests/gui/driver.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -39,6 +39,19 @@ TabRow TabRowOf(int category) {
         }
     }
     return {-1, -1};
+}
+
+int CategoryNamed(std::string_view caption, int tab) {
+    int found = -1;
+    int matches = 0;
+    for (int category = 0; category < kCategoryCount; ++category) {
+        if (CategoryCaption(category) == caption && (tab < 0 || TabRowOf(category).tab == tab)) {
+            found = category;
+            ++matches;
+        }
+    }
+    EXPECT_EQ(matches, 1) << "categories captioned \"" << caption << "\" on tab " << tab;
+    return matches == 1 ? found : -1;
 }
 
 void WindowTest::TearDown() {

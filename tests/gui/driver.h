@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -81,5 +82,10 @@ struct TabRow {
     int row;
 };
 TabRow TabRowOf(int category);
+
+// The category captioned `caption` in the table, or the kink of that name on the adult tab.
+// "Specifics" captions a category on every tab: `tab` says which. Fails the test and returns
+// -1 unless exactly one category answers.
+int CategoryNamed(std::string_view caption, int tab = -1);
 
 }  // namespace brindlex::test

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "driver.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {
@@ -20,10 +20,11 @@ protected:
 };
 
 TEST_F(Answering, UpdateStoresTheSliderLevelOnlyWhenClicked) {
-    OpenCategory(9);  // Cons
+    const int cons = CategoryNamed("Cons");
+    OpenCategory(cons);
     MoveSlider(7);
-    OpenCategory(10);
-    OpenCategory(9);
+    OpenCategory(CategoryNamed("Art"));
+    OpenCategory(cons);
     EXPECT_EQ(record.consLevel, 0u) << "moving the slider alone stores nothing";
     EXPECT_TRUE(HandleAtBottom());
 
@@ -41,7 +42,7 @@ TEST_F(Answering, UpdateStoresTheSliderLevelOnlyWhenClicked) {
     EXPECT_TRUE(CodeLine().contains(" M# "));
     ExpectSettled("after Update at the bottom");
 
-    OpenCategory(23);
+    OpenCategory(kSexCategory);
     MoveSlider(5);
     ClickUpdate();
     EXPECT_EQ(record.sexLevel, 5u);
@@ -49,7 +50,7 @@ TEST_F(Answering, UpdateStoresTheSliderLevelOnlyWhenClicked) {
 }
 
 TEST_F(Answering, AgeBracketsComeFromTheSlider) {
-    OpenCategory(13);
+    OpenCategory(kAgeCategory);
     const std::pair<int, unsigned> steps[] = {{1, 121u}, {7, 127u}, {4, 124u}, {0, 0u}};
     for (const auto& [level, age] : steps) {
         MoveSlider(level);
@@ -60,7 +61,7 @@ TEST_F(Answering, AgeBracketsComeFromTheSlider) {
 }
 
 TEST_F(Answering, SpecifyActualAgeSwitchesBetweenBracketAndExactAge) {
-    OpenCategory(13);
+    OpenCategory(kAgeCategory);
     MoveSlider(4);
     ClickUpdate();
     ASSERT_EQ(record.age, 124u);
@@ -90,7 +91,7 @@ TEST_F(Answering, SpecifyActualAgeSwitchesBetweenBracketAndExactAge) {
 }
 
 TEST_F(Answering, UpdateOnTheWorkPageDoesNothing) {
-    OpenCategory(15);
+    OpenCategory(kWorkCategory);
     EXPECT_FALSE(UpdateButton()->isVisible());
     const PROFILE before = record;
     UpdateButton()->click();
@@ -99,33 +100,35 @@ TEST_F(Answering, UpdateOnTheWorkPageDoesNothing) {
 }
 
 TEST_F(Answering, ListsStoreGendersWorkAndKinkAnswers) {
-    OpenCategory(1);
+    OpenCategory(kTraitCategory);
     Choose(38, 3);
     EXPECT_EQ(record.characterGender, 3u);
     EXPECT_TRUE(CodeLine().contains(" Yh#"));
 
-    OpenCategory(13);
+    OpenCategory(kAgeCategory);
     Choose(38, 2);
     EXPECT_EQ(record.ownGender, 2u);
 
-    OpenCategory(15);
+    OpenCategory(kWorkCategory);
     Choose(38, 27);
     EXPECT_EQ(record.workType, 27u);
     EXPECT_TRUE(CodeLine().contains(" W- "));
     ExpectSettled("after choosing a work type");
 
-    OpenCategory(25 + 40);  // Humiliation
+    const int humiliation = CategoryNamed("Humiliation");
+    const int kink = humiliation - kFirstKinkCategory;
+    OpenCategory(humiliation);
     record.includeKinks = 1;
     Choose(38, 1);  // role play: Like
     Choose(39, 3);  // real life: Maybe
-    EXPECT_EQ(record.kink(40), 13u);
-    EXPECT_EQ(record.kink(41), 0u) << "the neighbouring cell stays";
+    EXPECT_EQ(record.kink(kink), 13u);
+    EXPECT_EQ(record.kink(kink + 1), 0u) << "the neighbouring cell stays";
     ExpectSettled("after a kink answer");
 }
 
 TEST_F(Answering, TrainedFieldBoxFollowsTheChosenField) {
     record.trainedFlags = 1u << 3;
-    OpenCategory(15);
+    OpenCategory(kWorkCategory);
     Choose(39, 20);
     EXPECT_EQ(List(39)->currentText(), "Vetinary");
     EXPECT_FALSE(Box(31)->isChecked());
@@ -137,7 +140,7 @@ TEST_F(Answering, TrainedFieldBoxFollowsTheChosenField) {
 }
 
 TEST_F(Answering, PreferenceBoxEnablesTheListsAndStoresTheirValue) {
-    OpenCategory(12);
+    OpenCategory(kYiffyYiffyCategory);
     EXPECT_FALSE(List(38)->isEnabled());
     ClickBox(31);
     EXPECT_EQ(record.yiffyYiffyPreference, 5u);
@@ -152,7 +155,7 @@ TEST_F(Answering, PreferenceBoxEnablesTheListsAndStoresTheirValue) {
 }
 
 TEST_F(Answering, CheckBoxesStoreTheirBits) {
-    OpenCategory(1);
+    OpenCategory(kTraitCategory);
     ClickBox(29);
     EXPECT_EQ(record.specificsFlags, 1u << 9) << "Vampire";
     ClickBox(30);
@@ -160,25 +163,25 @@ TEST_F(Answering, CheckBoxesStoreTheirBits) {
     ClickBox(37);
     EXPECT_NE(record.specificsFlags & (1u << 16), 0u) << "Story Character";
 
-    OpenCategory(21);
+    OpenCategory(kCompyCategory);
     ClickBox(32);
     ClickBox(34);
     EXPECT_EQ(record.compyFlags, 5u);
     ClickBox(32);
     EXPECT_EQ(record.compyFlags, 4u);
 
-    OpenCategory(19);
+    OpenCategory(kGamingCategory);
     ClickBox(29);
     EXPECT_EQ(record.gamingFlags, 1u << 8);
     EXPECT_EQ(record.specificsFlags & (1u << 8), 1u << 8) << "traits untouched by Gaming";
 
-    OpenCategory(5);
+    OpenCategory(kFursuitsCategory);
     ClickBox(31);
     EXPECT_EQ(record.madeOwnSuit, 1u);
-    OpenCategory(20);
+    OpenCategory(kInterwebsCategory);
     ClickBox(31);
     EXPECT_EQ(record.furrySite, 1u);
-    OpenCategory(24);
+    OpenCategory(kKinkSwitchCategory);
     ClickBox(31);
     EXPECT_EQ(record.includeKinks, 1u);
     EXPECT_TRUE(CodeLine().contains(" K"));
@@ -186,7 +189,7 @@ TEST_F(Answering, CheckBoxesStoreTheirBits) {
 }
 
 TEST_F(Answering, SpeciesFamilyAndSpecies) {
-    OpenCategory(0);
+    OpenCategory(kSpeciesCategory);
     Choose(38, 26);  // "Other"
     TypeInto(40, "Sergal");
     PressTab();
@@ -227,7 +230,7 @@ TEST_F(Answering, SpeciesFamilyAndSpecies) {
 }
 
 TEST_F(Answering, OtherAfterTheLastSpeciesCarriesTheCustomName) {
-    OpenCategory(0);
+    OpenCategory(kSpeciesCategory);
     Choose(38, 1);  // fifteen species: "Other" is the sixteenth entry
     Choose(39, 14);
     EXPECT_TRUE(CodeLine().startsWith("2.0FARz0")) << "Gazelle";

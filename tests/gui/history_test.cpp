@@ -13,13 +13,15 @@
 #include <QUndoStack>
 
 #include "codec/codec.h"
-#include "driver.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {
 
-constexpr int kAnthroLevel = 2;
+int AnthroLevel() {
+    return CategoryNamed("Anthro Level");
+}
 
 class History : public WindowTest {
 protected:
@@ -67,7 +69,7 @@ TEST_F(History, EveryKindOfAnswerIsOneStepThatTheKeysTakeBackAndMakeAgain) {
     OpenCategory(kSpeciesCategory);
     Choose(38, 5);
     step("&Undo Species");
-    OpenCategory(kAnthroLevel);
+    OpenCategory(AnthroLevel());
     MoveSlider(2);
     ClickUpdate();
     step("&Undo Anthro Level");
@@ -111,7 +113,7 @@ TEST_F(History, EveryKindOfAnswerIsOneStepThatTheKeysTakeBackAndMakeAgain) {
 }
 
 TEST_F(History, ANewAnswerAfterAnUndoDropsWhatRedoWouldHaveMade) {
-    OpenCategory(kAnthroLevel);
+    OpenCategory(AnthroLevel());
     for (const int level : {3, 5, 7}) {
         MoveSlider(level);
         ClickUpdate();
@@ -133,7 +135,7 @@ TEST_F(History, ANewAnswerAfterAnUndoDropsWhatRedoWouldHaveMade) {
 }
 
 TEST_F(History, WhatChangesNothingIsNoStep) {
-    OpenCategory(kAnthroLevel);
+    OpenCategory(AnthroLevel());
     ClickUpdate();  // the level it shows already
     PasteLine(CodeLine());
     PasteLine(QStringLiteral("hello"));  // refused
@@ -144,7 +146,7 @@ TEST_F(History, WhatChangesNothingIsNoStep) {
 }
 
 TEST_F(History, TextFieldsKeepTheirOwnUndoKeysWhileTheMenuCommandsUndoAnswers) {
-    OpenCategory(kAnthroLevel);
+    OpenCategory(AnthroLevel());
     MoveSlider(6);
     ClickUpdate();
     const PROFILE answered = record;

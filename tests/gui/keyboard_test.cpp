@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "codec/codec.h"
-#include "driver.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {
@@ -46,14 +46,15 @@ TEST_F(Keyboard, TabGoesByTheRectanglesOfThePageThenToTheCodeLineAndTheList) {
 
 TEST_F(Keyboard, TabKeysSwitchTabsFromAnywhereAfterReadingATypedCodeLine) {
     Open();
-    ClickRow(1);
+    OpenCategory(kTraitCategory);
     PROFILE dog;
     dog.speciesFamily = 3;
     TypeInto(1012, QString::fromStdString(ComposeCode(dog)));
     Press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(record.speciesFamily, 3u) << "the typed line was not read first";
     Press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form->CurrentCategoryIndex(), 1) << "the tab keeps its row as after a click";
+    EXPECT_EQ(form->CurrentCategoryIndex(), kTraitCategory)
+        << "the tab keeps its row as after a click";
     Press(Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(Tabs()->currentIndex(), 1) << "switching wraps around";
     ExpectSettled("after the tab keys");

@@ -1,5 +1,6 @@
 // What each page shows for the answers in the record.
 #include <map>
+#include <string>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,8 +13,8 @@
 #include <QTabBar>
 
 #include "codec/codec.h"
-#include "driver.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {
@@ -51,17 +52,22 @@ protected:
 };
 
 TEST_F(Pages, LevelPagesUseTheirLabelSetAndPutLevelsOnTheSlider) {
-    const std::map<int, const char*> topLabel = {
-        {2, "6"}, {14, "6"}, {17, "6"}, {3, "YES YES YES :D"}, {22, "YES YES YES :D"}};
-    for (int category : {2, 3, 14, 17, 22}) {
+    const std::map<std::string, const char*> topLabel = {{"Anthro Level", "6"},
+                                                         {"Education", "6"},
+                                                         {"Living", "6"},
+                                                         {"Realism", "YES YES YES :D"},
+                                                         {"Anime", "YES YES YES :D"}};
+    for (const auto& [caption, top] : topLabel) {
+        const int category = CategoryNamed(caption);
         const FieldInfo* field = LevelFieldOf(category);
+        ASSERT_NE(field, nullptr) << caption;
         for (unsigned level : {0u, 7u}) {
             field->set(record, level);
             Show(category);
-            EXPECT_EQ(Static(17)->text(), topLabel.at(category)) << category;
+            EXPECT_EQ(Static(17)->text(), top) << caption;
             EXPECT_EQ(Static(20)->text(), "Unspecify");
-            EXPECT_EQ(Slider()->value(), static_cast<int>(level)) << category;
-            EXPECT_TRUE(level == 7 ? HandleAtTop() : HandleAtBottom()) << category;
+            EXPECT_EQ(Slider()->value(), static_cast<int>(level)) << caption;
+            EXPECT_TRUE(level == 7 ? HandleAtTop() : HandleAtBottom()) << caption;
             EXPECT_TRUE(Slider()->isEnabled() && UpdateButton()->isEnabled());
         }
     }
@@ -70,7 +76,7 @@ TEST_F(Pages, LevelPagesUseTheirLabelSetAndPutLevelsOnTheSlider) {
 }
 
 TEST_F(Pages, HelpTextsShowRealLineBreaks) {
-    Show(14);
+    Show(CategoryNamed("Education"));
     EXPECT_TRUE(Description()->toPlainText().startsWith("6 - Doctorate or equivalent\n5 - "));
     EXPECT_FALSE(Description()->toPlainText().contains('\r'));
     EXPECT_EQ(Description()->geometry(), UnitsRect(185, 28, 313, 161));
@@ -78,7 +84,7 @@ TEST_F(Pages, HelpTextsShowRealLineBreaks) {
 
 TEST_F(Pages, FursuitsShowsItsBoxWhateverTheLevel) {
     record.madeOwnSuit = 1;
-    Show(5);
+    Show(kFursuitsCategory);
     EXPECT_TRUE(Box(31)->isVisible());
     EXPECT_TRUE(Box(31)->isChecked());
     EXPECT_EQ(Box(31)->text(), "I made my own suit\n(Only applies to lvl 4+)");
@@ -89,12 +95,12 @@ TEST_F(Pages, FursuitsShowsItsBoxWhateverTheLevel) {
 TEST_F(Pages, TraitBoxesFollowTheirBitsAndSurviveTheGamingLayout) {
     record.specificsFlags = 1u << 9;  // Vampire, not Winged
     record.gamingFlags = 0x1FF;
-    Show(19);
+    Show(kGamingCategory);
     EXPECT_EQ(Box(24)->text(), "Action/Adventure");
     EXPECT_EQ(Box(24)->geometry(), UnitsRect(165, 22, 245, 32));
     EXPECT_FALSE(Box(30)->isVisible());
 
-    Show(1);
+    Show(kTraitCategory);
     EXPECT_EQ(Box(29)->text(), "Vampire");
     EXPECT_TRUE(Box(29)->isChecked());
     EXPECT_EQ(Box(30)->text(), "Winged");
@@ -107,14 +113,14 @@ TEST_F(Pages, TraitBoxesFollowTheirBitsAndSurviveTheGamingLayout) {
     EXPECT_FALSE(Slider()->isVisible());
     EXPECT_EQ(List(38)->itemText(0), "Polymorph");
 
-    Show(19);
+    Show(kGamingCategory);
     EXPECT_EQ(Box(24)->text(), "Action/Adventure");
     EXPECT_TRUE(Box(29)->isChecked()) << "the Gaming page shows its own bits";
 }
 
 TEST_F(Pages, CompyShowsAllFiveSystems) {
     record.compyFlags = 0x1F;
-    Show(21);
+    Show(kCompyCategory);
     for (int id = 32; id <= 36; ++id) {
         EXPECT_TRUE(Box(id)->isVisible() && Box(id)->isChecked()) << id;
     }
@@ -123,7 +129,7 @@ TEST_F(Pages, CompyShowsAllFiveSystems) {
 }
 
 TEST_F(Pages, SpeciesPageFollowsTheFamily) {
-    Show(0);
+    Show(kSpeciesCategory);
     EXPECT_TRUE(List(38)->isVisible());
     EXPECT_FALSE(List(39)->isVisible());
     EXPECT_FALSE(Field(40)->isVisible());
@@ -132,7 +138,7 @@ TEST_F(Pages, SpeciesPageFollowsTheFamily) {
 
     record.speciesFamily = 3;
     record.speciesIndex = 4;
-    Show(0);
+    Show(kSpeciesCategory);
     EXPECT_EQ(List(39)->count(), 9);
     EXPECT_EQ(List(39)->currentText(), "Fox");
     EXPECT_EQ(List(39)->itemText(8), "Other");
@@ -140,27 +146,27 @@ TEST_F(Pages, SpeciesPageFollowsTheFamily) {
     ExpectListAt(39, 150, 90, 270);
 
     record.speciesIndex = 9;
-    Show(0);
+    Show(kSpeciesCategory);
     EXPECT_EQ(List(39)->currentIndex(), 8);
     EXPECT_TRUE(Field(40)->isVisible());
     EXPECT_EQ(Field(40)->geometry(), UnitsRect(150, 150, 270, 160));
 
     record.speciesIndex = 0;
-    Show(0);
+    Show(kSpeciesCategory);
     EXPECT_EQ(List(39)->currentIndex(), -1);
     EXPECT_FALSE(Field(40)->isVisible());
 
     for (unsigned family : {25u, 26u}) {
         record.speciesFamily = family;
         record.customSpeciesName.clear();
-        Show(0);
+        Show(kSpeciesCategory);
         EXPECT_FALSE(List(39)->isVisible());
         EXPECT_TRUE(Field(40)->isVisible());
         EXPECT_EQ(Field(40)->geometry(), UnitsRect(150, 90, 270, 100));
         EXPECT_EQ(Field(40)->text(), "");
         EXPECT_EQ(Field(40)->placeholderText(), "<My Custom Animal>");
         record.customSpeciesName = "Sergal";
-        Show(0);
+        Show(kSpeciesCategory);
         EXPECT_EQ(Field(40)->text(), "Sergal");
     }
 }
@@ -168,7 +174,7 @@ TEST_F(Pages, SpeciesPageFollowsTheFamily) {
 TEST_F(Pages, AgePageShowsExactAgesAndBrackets) {
     for (unsigned age : {35u, 105u}) {
         record.age = age;
-        Show(13);
+        Show(kAgeCategory);
         EXPECT_TRUE(Box(31)->isChecked());
         EXPECT_EQ(Box(31)->text(), "Specify Actual Age");
         EXPECT_EQ(Field(1013)->text(), QString::number(age));
@@ -177,7 +183,7 @@ TEST_F(Pages, AgePageShowsExactAgesAndBrackets) {
         EXPECT_FALSE(UpdateButton()->isEnabled());
     }
     record.age = 124;
-    Show(13);
+    Show(kAgeCategory);
     EXPECT_FALSE(Box(31)->isChecked());
     EXPECT_EQ(Field(1013)->text(), "");
     EXPECT_FALSE(Field(1013)->isEnabled());
@@ -187,13 +193,13 @@ TEST_F(Pages, AgePageShowsExactAgesAndBrackets) {
     EXPECT_EQ(List(38)->itemText(0), "Unspecify");
 
     record.age = 0;
-    Show(13);
+    Show(kAgeCategory);
     EXPECT_TRUE(HandleAtBottom());
     EXPECT_EQ(record.age, 0u) << "showing the age must store nothing";
 
     record.age = 35;
-    Show(13);
-    Show(7);
+    Show(kAgeCategory);
+    Show(CategoryNamed("Hugs"));
     EXPECT_TRUE(Slider()->isEnabled() && UpdateButton()->isEnabled())
         << "level pages enable what the age page disabled";
 }
@@ -201,7 +207,7 @@ TEST_F(Pages, AgePageShowsExactAgesAndBrackets) {
 TEST_F(Pages, WorkPageStartsOnTheFirstTrainedField) {
     record.setWorkType(22);
     record.trainedFlags = 1;
-    Show(15);
+    Show(kWorkCategory);
     EXPECT_EQ(List(38)->count(), 28);
     EXPECT_EQ(List(38)->currentText(), "Vetinary");
     EXPECT_EQ(List(39)->count(), 21);
@@ -214,14 +220,14 @@ TEST_F(Pages, WorkPageStartsOnTheFirstTrainedField) {
 }
 
 TEST_F(Pages, PreferencePagesShowTheStoredAttraction) {
-    Show(23);
+    Show(kSexCategory);
     EXPECT_FALSE(Box(31)->isChecked());
     EXPECT_FALSE(List(38)->isEnabled() || List(39)->isEnabled());
     EXPECT_EQ(List(38)->currentText(), "Sexually Attracted");
     EXPECT_EQ(List(39)->currentText(), "Sexually Attracted");
 
     record.sexPreference = 9;
-    Show(23);
+    Show(kSexCategory);
     EXPECT_TRUE(Box(31)->isChecked());
     EXPECT_TRUE(List(38)->isEnabled() && List(39)->isEnabled());
     EXPECT_EQ(List(38)->currentText(), "Sexually Attracted");
@@ -229,16 +235,20 @@ TEST_F(Pages, PreferencePagesShowTheStoredAttraction) {
     ExpectListAt(39, 237, 28, 317);
 
     record.yiffyYiffyPreference = 4;  // girls only: the guys list shows nothing
-    Show(12);
+    Show(kYiffyYiffyCategory);
     EXPECT_EQ(List(38)->currentIndex(), -1);
     EXPECT_EQ(List(39)->currentText(), "Sexually Attracted");
 }
 
 TEST_F(Pages, KinkPagesShowTheirOwnCells) {
-    record.setKink(0, MakeKinkCell(1, 3));
-    record.setKink(84, MakeKinkCell(2, 0));
-    record.setKink(85, MakeKinkCell(3, 1));
-    Show(25);
+    const int fursuit = CategoryNamed("Fursuit");
+    const int tallBody = CategoryNamed("Tall Body");
+    const int tattooing = CategoryNamed("Tattoing");
+    ASSERT_EQ(fursuit, kFirstKinkCategory) << "the first kink of the list";
+    record.setKink(fursuit - kFirstKinkCategory, MakeKinkCell(1, 3));
+    record.setKink(tallBody - kFirstKinkCategory, MakeKinkCell(2, 0));
+    record.setKink(tattooing - kFirstKinkCategory, MakeKinkCell(3, 1));
+    Show(fursuit);
     EXPECT_EQ(Description()->toPlainText(),
               "Do you like to have sexual encounters in a fursuit or with someone in one?");
     EXPECT_EQ(List(38)->currentText(), "Like");
@@ -247,12 +257,12 @@ TEST_F(Pages, KinkPagesShowTheirOwnCells) {
     ExpectListAt(38, 100, 76, 180);
     ExpectListAt(39, 100, 102, 180);
 
-    Show(25 + 84);
+    Show(tallBody);
     EXPECT_EQ(Categories()->currentItem()->text(), "Tall Body");
     EXPECT_EQ(List(38)->currentText(), "Dislike");
     EXPECT_EQ(List(39)->currentText(), "Unspecify");
 
-    Show(25 + 85);
+    Show(tattooing);
     EXPECT_EQ(Categories()->currentItem()->text(), "Tattoing");
     EXPECT_EQ(List(38)->currentText(), "Maybe");
     EXPECT_EQ(List(39)->currentText(), "Like");
@@ -304,7 +314,8 @@ TEST_F(Pages, EveryPageLooksTheSameWhicheverPageCameBefore) {
     form->setAdultTabShown(true);
     for (int category = 0; category < kCategoryCount; ++category) {
         QString first;
-        for (int before : {0, 1, 13, 15, 19, 21, 25}) {
+        for (int before : {kSpeciesCategory, kTraitCategory, kAgeCategory, kWorkCategory,
+                           kGamingCategory, kCompyCategory, kFirstKinkCategory}) {
             OpenCategory(before);
             OpenCategory(category);
             const QString shown = snapshot();

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "codec/codec.h"
-#include "driver.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {
@@ -22,7 +22,7 @@ protected:
 TEST_F(TextFields, PastedCodeLineReplacesEveryAnswerAndRedrawsThePage) {
     record.hugsLevel = 2;
     record.compyFlags = 3;
-    OpenCategory(13);
+    OpenCategory(kAgeCategory);
     const std::string pasted =
         "2.0FCw2cv V+ M- D# H+++ I# P# R# T# L# Yf# W# O35 C# G# E# F# B# "
         "N# J# A# Sf##";
@@ -47,7 +47,7 @@ TEST_F(TextFields, PastedCodeLineReplacesEveryAnswerAndRedrawsThePage) {
 }
 
 TEST_F(TextFields, UnreadableLineRestoresThePreviousOne) {
-    OpenCategory(7);
+    OpenCategory(CategoryNamed("Hugs"));
     MoveSlider(1);
     ClickUpdate();
     const PROFILE before = record;
@@ -60,7 +60,7 @@ TEST_F(TextFields, UnreadableLineRestoresThePreviousOne) {
 }
 
 TEST_F(TextFields, LeavingTheCodeLineWithoutTypingReadsNothing) {
-    OpenCategory(7);
+    OpenCategory(CategoryNamed("Hugs"));
     // A name of blanks is not written, so only a parse would drop it.
     record.speciesFamily = 26;
     record.customSpeciesName = "   ";
@@ -78,7 +78,7 @@ TEST_F(TextFields, LeavingTheCodeLineWithoutTypingReadsNothing) {
 }
 
 TEST_F(TextFields, AgeFieldStoresEveryKeystroke) {
-    OpenCategory(13);
+    OpenCategory(kAgeCategory);
     ClickBox(31);
     QLineEdit* age = Field(1013);
     TypeInto(1013, "");
@@ -109,7 +109,7 @@ TEST_F(TextFields, AgeFieldStoresEveryKeystroke) {
 }
 
 TEST_F(TextFields, CustomNameStoresExactlyWhatWasTyped) {
-    OpenCategory(0);
+    OpenCategory(kSpeciesCategory);
     Choose(38, 26);
     QLineEdit* name = Field(40);
     EXPECT_EQ(name->text(), "");
@@ -133,7 +133,7 @@ TEST_F(TextFields, CustomNameStoresExactlyWhatWasTyped) {
 }
 
 TEST_F(TextFields, CustomNameStopsWhenTheFieldIsFull) {
-    OpenCategory(0);
+    OpenCategory(kSpeciesCategory);
     Choose(38, 25);
     TypeInto(40, QString(200, QLatin1Char('W')));
     PressTab();

@@ -7,8 +7,8 @@
 #include <QSlider>
 #include <QTabBar>
 
-#include "driver.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
 
 namespace brindlex::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "catalog.h"
+#include "tests/translations/catalog.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

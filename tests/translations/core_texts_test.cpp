@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include "catalog.h"
 #include "codec/wording.h"
+#include "tests/translations/catalog.h"
 
 namespace brindlex::test {
 namespace {

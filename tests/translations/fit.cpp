@@ -1,4 +1,4 @@
-#include "fit.h"
+#include "tests/translations/fit.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -16,9 +16,9 @@
 #include "app/aboutform.h"
 #include "app/menucommands.h"
 #include "app/readcodeline.h"
-#include "driver.h"
-#include "fit.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
+#include "tests/translations/fit.h"
 #include "translations/languages.h"
 #include "ui/controls.h"
 

@@ -25,10 +25,10 @@
 
 #include "app/menucommands.h"
 #include "app/readcodeline.h"
-#include "catalog.h"
 #include "codec/codec.h"
-#include "driver.h"
 #include "profile/categories.h"
+#include "tests/gui/driver.h"
+#include "tests/translations/catalog.h"
 #include "translations/languages.h"
 
 namespace brindlex::test {
@@ -107,7 +107,8 @@ protected:
         for (int row = 0; row < Categories()->count(); ++row) {
             const int category = kTabFirstCategory[static_cast<std::size_t>(tab)] + row;
             EXPECT_EQ(Categories()->item(row)->text(),
-                      Shown(language, category >= kFirstKinkCategory ? "Kinks" : "Categories",
+                      Shown(language,
+                            CategoryOf(category).page == PageKind::kKink ? "Kinks" : "Categories",
                             Text(CategoryCaption(category))))
                 << category;
         }
@@ -142,7 +143,7 @@ protected:
         OpenCategory(kTraitCategory);
         ClickBox(23);
         Choose(38, 2);
-        OpenCategory(3);
+        OpenCategory(CategoryNamed("Realism"));
         MoveSlider(6);
         ClickUpdate();
         OpenCategory(kWorkCategory);
@@ -151,7 +152,7 @@ protected:
         ClickBox(31);
         OpenCategory(kCompyCategory);
         ClickBox(34);
-        OpenCategory(kFirstKinkCategory + 7);
+        OpenCategory(CategoryNamed("Blood"));
         Choose(38, 1);
         Choose(39, 3);
         OpenCategory(kKinkSwitchCategory);
@@ -193,17 +194,19 @@ TEST_F(Language, TabsCaptionsListsAndHelpTextsShowTheTranslations) {
     EXPECT_EQ(List(38)->itemText(1), Shown("Work", kWorkTypes[1].name));
     EXPECT_EQ(Description()->toPlainText(), Shown("HelpTexts", CategoryOf(kWorkCategory).help));
 
-    for (const int category : {3, 10, kAgeCategory, kSexCategory}) {
+    for (const int category :
+         {CategoryNamed("Realism"), CategoryNamed("Art"), kAgeCategory, kSexCategory}) {
         OpenCategory(category);
         EXPECT_EQ(Description()->toPlainText(), Shown("HelpTexts", CategoryOf(category).help))
             << category;
     }
-    OpenCategory(3);
+    OpenCategory(CategoryNamed("Realism"));
     EXPECT_EQ(Static(17)->text(),
               Shown(CurrentLanguage(), "brindlex::MAINFORM", QStringLiteral("YES YES YES :D")));
 
-    const int kink = 40;
-    OpenCategory(kFirstKinkCategory + kink);
+    const int humiliation = CategoryNamed("Humiliation");
+    const auto kink = static_cast<std::size_t>(humiliation - kFirstKinkCategory);
+    OpenCategory(humiliation);
     EXPECT_EQ(Entries(38).at(1), Shown("Answers", kKinkAnswerNames[1]));
     EXPECT_EQ(Description()->toPlainText(),
               Shown(CurrentLanguage(), "brindlex::MAINFORM", QStringLiteral("Do you like to %1?"))
@@ -294,7 +297,8 @@ TEST_F(Language, ChoosingALanguageRelabelsTheWindowAtOnceAndKeepsAnswersAndPage)
     EXPECT_EQ(CodeLine(), line);
     ExpectSettled("after the switch");
 
-    OpenCategory(7);
+    const int hugs = CategoryNamed("Hugs");
+    OpenCategory(hugs);
     MoveSlider(2);
     auto* back = form->findChild<QAction*>(
         QString::number(kCommandFirstLanguage + (desktop == QLatin1String("en")   ? 0
@@ -304,9 +308,9 @@ TEST_F(Language, ChoosingALanguageRelabelsTheWindowAtOnceAndKeepsAnswersAndPage)
     back->trigger();
     QApplication::processEvents();
     ExpectWindowIn(desktop);
-    EXPECT_EQ(form->CurrentCategoryIndex(), 7);
+    EXPECT_EQ(form->CurrentCategoryIndex(), hugs);
     EXPECT_EQ(Slider()->value(), 2) << "the level not stored yet stays on the slider";
-    EXPECT_EQ(Description()->toPlainText(), Shown("HelpTexts", CategoryOf(7).help));
+    EXPECT_EQ(Description()->toPlainText(), Shown("HelpTexts", CategoryOf(hugs).help));
     EXPECT_EQ(record, answers);
     EXPECT_EQ(CodeLine(), line);
 }
@@ -316,13 +320,14 @@ TEST_F(Language, UndoAndARefusedLineSpeakTheLanguageAlsoAfterASwitch) {
     const QString other =
         desktop == QLatin1String("de") ? QStringLiteral("es") : QStringLiteral("de");
     OpenWithMenu();
-    OpenCategory(7);
+    const int hugs = CategoryNamed("Hugs");
+    OpenCategory(hugs);
     MoveSlider(3);
     ClickUpdate();
     TypeInto(1012, QStringLiteral("hello"));
     PressTab();
-    const auto expectIn = [this](const QString& language) {
-        const QString step = Shown(language, "Categories", Text(CategoryCaption(7)));
+    const auto expectIn = [this, hugs](const QString& language) {
+        const QString step = Shown(language, "Categories", Text(CategoryCaption(hugs)));
         EXPECT_EQ(form->undoAction()->text(),
                   Shown(language, "brindlex::MAINFORM", QStringLiteral("&Undo %1")).arg(step));
         EXPECT_EQ(form->redoAction()->text(),
