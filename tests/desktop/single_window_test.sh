@@ -59,6 +59,13 @@ keys() {
     shift
     xdotool windowfocus --sync "$window" && xdotool key --delay 150 "$@"
 }
+# What a start that shows no window is doing: its output, whether it runs, the windows.
+state() {
+    echo "output: $(cat "$1")"
+    ps -o pid,stat,etime,wchan:24,args -p "$first" 2>&1
+    ls -la "$folder" "$XDG_RUNTIME_DIR"
+    xwininfo -root -children
+}
 listing() {
     ls -l --time-style=+%s.%N "$folder"
     cat "$answers"
@@ -74,7 +81,7 @@ on_top() {
 
 "$brindlex" > "$scratch/first.log" 2>&1 &
 first=$!
-window=$(wait_for_window) || fail "the first start shows no window"
+window=$(wait_for_window) || fail "the first start shows no window: $(state "$scratch/first.log")"
 before=$(listing)
 
 # Another program's window over the whole screen.
@@ -125,12 +132,13 @@ grep -q '"artLevel":5,' "$answers" || fail "the answers from before are gone: $(
 # A window that is killed leaves nothing that keeps the next start out.
 "$brindlex" > "$scratch/third.log" 2>&1 &
 first=$!
-wait_for_window > /dev/null || fail "the third start shows no window"
+wait_for_window > /dev/null ||
+    fail "the third start shows no window: $(state "$scratch/third.log")"
 kill -9 "$first"
 wait "$first" 2>/dev/null
 "$brindlex" > "$scratch/fourth.log" 2>&1 &
 first=$!
-window=$(wait_for_window) || fail "no window after the last one was killed: $(cat "$scratch/fourth.log")"
+window=$(wait_for_window) || fail "no window after the last one was killed: $(state "$scratch/fourth.log")"
 keys "$window" Escape
 wait "$first"
 status=$?
