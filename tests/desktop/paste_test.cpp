@@ -1,5 +1,5 @@
 // Pasting into the window's multi-line text fields on a real X display (run under
-// xvfb-run): with the clipboard's owner alive the field takes its plain text, and after the
+// own_display.sh): with the clipboard's owner alive the field takes its plain text, and after the
 // owner has quit a paste takes nothing and the program goes on.
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The real program, started twice on an X display (run it under xvfb-run): the second start
+# The real program, started twice on an X display (run it under own_display.sh): the second start
 # hands over to the first window, which comes to the front, and ends with status 0 without
 # showing a window or writing anything; the first window's answers are the ones kept; and a
 # start after the window was killed opens a window of its own.
