@@ -1,0 +1,50 @@
+#!/bin/sh
+# Shows that two builds give the same bytes on every reading path: runs the old build's
+# brindlex-line-digest once and the new build's once per path of BRINDLEX_READ_PATH, and tells
+# for every chunk whether all four digests agree. Exits 1 when any chunk differs.
+#   compare_paths.sh OLD_TOOL NEW_TOOL COUNT [tool options: --seed S --chunk SIZE --jobs J]
+# A chunk that differs is found line by line with `--lines CHUNK` and diffed with `--dump`.
+set -eu
+if [ $# -lt 3 ]; then
+    echo "usage: compare_paths.sh OLD_TOOL NEW_TOOL COUNT [--seed S] [--chunk SIZE] [--jobs J]" >&2
+    exit 2
+fi
+old=$1
+new=$2
+count=$3
+shift 3
+paths="general portable wide"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+echo "old: $old" >&2
+"$old" --count "$count" "$@" >"$dir/old"
+for path in $paths; do
+    echo "new, BRINDLEX_READ_PATH=$path: $new" >&2
+    BRINDLEX_READ_PATH=$path "$new" --count "$count" "$@" >"$dir/$path"
+done
+
+# Every run prints the same lines in the same order: chunk digests, the total, the counts.
+paste -d '\t' "$dir/old" "$dir/general" "$dir/portable" "$dir/wide" | awk -F '\t' '
+    {
+        differ = ""
+        if ($2 != $1) differ = differ " general"
+        if ($3 != $1) differ = differ " portable"
+        if ($4 != $1) differ = differ " wide"
+        split($1, word, " ")
+        if (word[1] == "counts") {
+            label = "counts"
+        } else if (word[1] == "total") {
+            label = "total of " word[2] " lines"
+        } else {
+            label = "chunk " word[2] " (lines " word[4] ")"
+        }
+        if (differ == "") {
+            print label ": equal, " (word[1] == "counts" ? $1 : word[length(word)])
+        } else {
+            print label ": DIFFERENT on" differ
+            print "  old:      " $1; print "  general:  " $2; print "  portable: " $3; print "  wide:     " $4
+            bad = 1
+        }
+    }
+    END { exit bad }'
