@@ -106,99 +106,100 @@ std::string_view ReadableLine(std::string_view line) {
 }
 
 LineReader::LineReader(Source source, std::size_t blockSize)
-    : source_(std::move(source)),
-      blockSize_(blockSize < 16 ? 16 : blockSize),
-      buffer_(new char[blockSize_]),
-      capacity_(blockSize_) {}
+    : m_source(std::move(source)),
+      m_blockSize(blockSize < 16 ? 16 : blockSize),
+      m_buffer(new char[m_blockSize]),
+      m_capacity(m_blockSize) {}
 
 bool LineReader::Next(std::string_view& text) {
     Release();
     for (;;) {
-        if (skipLf_ && begin_ < end_) {
-            begin_ += buffer_[begin_] == '\n' ? 1 : 0;
-            skipLf_ = false;
+        if (m_skipLf && m_begin < m_end) {
+            m_begin += m_buffer[m_begin] == '\n' ? 1 : 0;
+            m_skipLf = false;
         }
-        if (!skipLf_ && TakeLine(text)) {
+        if (!m_skipLf && TakeLine(text)) {
             return true;
         }
-        if (ended_) {
-            if (begin_ == end_) {
+        if (m_ended) {
+            if (m_begin == m_end) {
                 return false;
             }
-            text = std::string_view(buffer_.get() + begin_, nul_ != kNone ? nul_ : end_ - begin_);
-            begin_ = end_;
-            scanned_ = 0;
-            nul_ = kNone;
+            text = std::string_view(m_buffer.get() + m_begin,
+                                    m_nul != kNone ? m_nul : m_end - m_begin);
+            m_begin = m_end;
+            m_scanned = 0;
+            m_nul = kNone;
             return true;
         }
         Fill();
     }
 }
 
-// Hands out the line that starts at begin_ when its end has been read.
+// Hands out the line that starts at m_begin when its end has been read.
 bool LineReader::TakeLine(std::string_view& text) {
-    const char* const line = buffer_.get() + begin_;
-    const char* const last = buffer_.get() + end_;
+    const char* const line = m_buffer.get() + m_begin;
+    const char* const last = m_buffer.get() + m_end;
     static const StopFinder findStop = ChooseStopFinder();
-    const char* stop = findStop(line + scanned_, last);
+    const char* stop = findStop(line + m_scanned, last);
     while (stop != last && *stop == '\0') {
-        if (nul_ == kNone) {
-            nul_ = static_cast<std::size_t>(stop - line);
+        if (m_nul == kNone) {
+            m_nul = static_cast<std::size_t>(stop - line);
         }
         stop = findStop(stop + 1, last);
     }
     if (stop == last) {
-        scanned_ = end_ - begin_;
+        m_scanned = m_end - m_begin;
         return false;
     }
-    std::size_t next = static_cast<std::size_t>(stop - buffer_.get()) + 1;
+    std::size_t next = static_cast<std::size_t>(stop - m_buffer.get()) + 1;
     if (*stop == '\r') {
-        if (next < end_) {
-            next += buffer_[next] == '\n' ? 1 : 0;
+        if (next < m_end) {
+            next += m_buffer[next] == '\n' ? 1 : 0;
         } else {
-            skipLf_ = true;  // the LF, if any, comes with the next read
+            m_skipLf = true;  // the LF, if any, comes with the next read
         }
     }
-    text = std::string_view(line, nul_ != kNone ? nul_ : static_cast<std::size_t>(stop - line));
-    begin_ = next;
-    scanned_ = 0;
-    nul_ = kNone;
+    text = std::string_view(line, m_nul != kNone ? m_nul : static_cast<std::size_t>(stop - line));
+    m_begin = next;
+    m_scanned = 0;
+    m_nul = kNone;
     return true;
 }
 
 // Reads more bytes behind those not yet handed out, moving or growing the
 // buffer when there is too little room behind them.
 void LineReader::Fill() {
-    const std::size_t pending = end_ - begin_;
+    const std::size_t pending = m_end - m_begin;
     if (pending == 0) {
-        begin_ = end_ = 0;
-    } else if (capacity_ - end_ < blockSize_ / 2) {
-        if (pending <= capacity_ / 2) {
-            std::memmove(buffer_.get(), buffer_.get() + begin_, pending);
+        m_begin = m_end = 0;
+    } else if (m_capacity - m_end < m_blockSize / 2) {
+        if (pending <= m_capacity / 2) {
+            std::memmove(m_buffer.get(), m_buffer.get() + m_begin, pending);
         } else {
-            std::unique_ptr<char[]> grown(new char[capacity_ * 2]);
-            std::memcpy(grown.get(), buffer_.get() + begin_, pending);
-            buffer_ = std::move(grown);
-            capacity_ *= 2;
+            std::unique_ptr<char[]> grown(new char[m_capacity * 2]);
+            std::memcpy(grown.get(), m_buffer.get() + m_begin, pending);
+            m_buffer = std::move(grown);
+            m_capacity *= 2;
         }
-        begin_ = 0;
-        end_ = pending;
+        m_begin = 0;
+        m_end = pending;
     }
-    const std::size_t count = source_(buffer_.get() + end_, capacity_ - end_);
-    ended_ = count == 0;
-    end_ += count;
+    const std::size_t count = m_source(m_buffer.get() + m_end, m_capacity - m_end);
+    m_ended = count == 0;
+    m_end += count;
 }
 
 void LineReader::Release() {
-    if (capacity_ == blockSize_ || end_ - begin_ > blockSize_ / 2) {
+    if (m_capacity == m_blockSize || m_end - m_begin > m_blockSize / 2) {
         return;
     }
-    std::unique_ptr<char[]> block(new char[blockSize_]);
-    std::memcpy(block.get(), buffer_.get() + begin_, end_ - begin_);
-    buffer_ = std::move(block);
-    capacity_ = blockSize_;
-    end_ -= begin_;
-    begin_ = 0;
+    std::unique_ptr<char[]> block(new char[m_blockSize]);
+    std::memcpy(block.get(), m_buffer.get() + m_begin, m_end - m_begin);
+    m_buffer = std::move(block);
+    m_capacity = m_blockSize;
+    m_end -= m_begin;
+    m_begin = 0;
 }
 
 }  // namespace brindlex

@@ -44,16 +44,16 @@ private:
     bool TakeLine(std::string_view& text);
     void Fill();
 
-    Source source_;
-    std::size_t blockSize_;
-    std::unique_ptr<char[]> buffer_;
-    std::size_t capacity_;
-    std::size_t begin_ = 0;    // the first byte not yet handed out
-    std::size_t end_ = 0;      // the end of the bytes read
-    std::size_t scanned_ = 0;  // bytes after begin_ known to hold no line end
-    std::size_t nul_ = kNone;  // where after begin_ the first 0x00 byte was seen
-    bool ended_ = false;
-    bool skipLf_ = false;  // the last line ended at a CR that may start a CRLF
+    Source m_source;
+    std::size_t m_blockSize;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_capacity;
+    std::size_t m_begin = 0;    // the first byte not yet handed out
+    std::size_t m_end = 0;      // the end of the bytes read
+    std::size_t m_scanned = 0;  // bytes after m_begin known to hold no line end
+    std::size_t m_nul = kNone;  // where after m_begin the first 0x00 byte was seen
+    bool m_ended = false;
+    bool m_skipLf = false;  // the last line ended at a CR that may start a CRLF
 };
 
 }  // namespace brindlex
