@@ -20,42 +20,42 @@ constexpr std::size_t kBlock = std::size_t{1} << 18;
 // The output of a command, gathered into large writes.
 class OutputBuffer {
 public:
-    explicit OutputBuffer(Output& out) : out_(out) { text_.reserve(kBlock); }
+    explicit OutputBuffer(Output& out) : m_out(out) { m_text.reserve(kBlock); }
 
-    std::string& text() { return text_; }
+    std::string& text() { return m_text; }
 
     void Flush() {
-        if (!text_.empty()) {
-            out_.Write(text_);
-            text_.clear();
+        if (!m_text.empty()) {
+            m_out.Write(m_text);
+            m_text.clear();
         }
-        if (text_.capacity() > 4 * kBlock) {
-            std::string().swap(text_);  // a long line's room goes back
-            text_.reserve(kBlock);
+        if (m_text.capacity() > 4 * kBlock) {
+            std::string().swap(m_text);  // a long line's room goes back
+            m_text.reserve(kBlock);
         }
     }
 
     // Ends a line. A long line that fills the buffer goes out first rather
     // than being copied into a larger buffer for its line end.
     void EndLine() {
-        if (text_.size() == text_.capacity() && text_.size() > kBlock) {
+        if (m_text.size() == m_text.capacity() && m_text.size() > kBlock) {
             Flush();
         }
-        text_ += '\n';
+        m_text += '\n';
     }
 
     // Writes `piece` at once; the buffer must be empty.
-    void Write(std::string_view piece) { out_.Write(piece); }
+    void Write(std::string_view piece) { m_out.Write(piece); }
 
     void FlushWhenFull() {
-        if (text_.size() >= kBlock) {
+        if (m_text.size() >= kBlock) {
             Flush();
         }
     }
 
 private:
-    Output& out_;
-    std::string text_;
+    Output& m_out;
+    std::string m_text;
 };
 
 // What a line command writes for a code line that ParseCode accepts. `read` holds the line

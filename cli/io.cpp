@@ -10,25 +10,25 @@
 
 namespace brindlex {
 
-FdInput::FdInput(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+FdInput::FdInput(int fd, std::string name) : m_fd(fd), m_name(std::move(name)) {}
 
 std::size_t FdInput::Read(char* data, std::size_t size) {
     for (;;) {
-        const ssize_t count = ::read(fd_, data, size);
+        const ssize_t count = ::read(m_fd, data, size);
         if (count >= 0) {
             return static_cast<std::size_t>(count);
         }
         if (errno != EINTR) {
-            throw InputError("cannot read " + name_ + ": " + std::strerror(errno));
+            throw InputError("cannot read " + m_name + ": " + std::strerror(errno));
         }
     }
 }
 
-FdOutput::FdOutput(int fd) : fd_(fd) {}
+FdOutput::FdOutput(int fd) : m_fd(fd) {}
 
 void FdOutput::Write(std::string_view text) {
     while (!text.empty()) {
-        const ssize_t count = ::write(fd_, text.data(), text.size());
+        const ssize_t count = ::write(m_fd, text.data(), text.size());
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -40,20 +40,20 @@ void FdOutput::Write(std::string_view text) {
     }
 }
 
-StreamInput::StreamInput(std::istream& in) : in_(in) {}
+StreamInput::StreamInput(std::istream& in) : m_in(in) {}
 
 std::size_t StreamInput::Read(char* data, std::size_t size) {
-    in_.read(data, static_cast<std::streamsize>(size));
-    if (in_.bad()) {
+    m_in.read(data, static_cast<std::streamsize>(size));
+    if (m_in.bad()) {
         throw InputError("cannot read the input");
     }
-    return static_cast<std::size_t>(in_.gcount());
+    return static_cast<std::size_t>(m_in.gcount());
 }
 
-StreamOutput::StreamOutput(std::ostream& out) : out_(out) {}
+StreamOutput::StreamOutput(std::ostream& out) : m_out(out) {}
 
 void StreamOutput::Write(std::string_view text) {
-    if (!out_.write(text.data(), static_cast<std::streamsize>(text.size())).flush()) {
+    if (!m_out.write(text.data(), static_cast<std::streamsize>(text.size())).flush()) {
         throw OutputError("cannot write the output");
     }
 }

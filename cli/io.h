@@ -45,8 +45,8 @@ public:
     std::size_t Read(char* data, std::size_t size) override;
 
 private:
-    int fd_;
-    std::string name_;
+    int m_fd;
+    std::string m_name;
 };
 
 class FdOutput : public Output {
@@ -55,7 +55,7 @@ public:
     void Write(std::string_view text) override;
 
 private:
-    int fd_;
+    int m_fd;
 };
 
 // A stream, e.g. a string stream in a test.
@@ -65,7 +65,7 @@ public:
     std::size_t Read(char* data, std::size_t size) override;
 
 private:
-    std::istream& in_;
+    std::istream& m_in;
 };
 
 class StreamOutput : public Output {
@@ -74,7 +74,7 @@ public:
     void Write(std::string_view text) override;
 
 private:
-    std::ostream& out_;
+    std::ostream& m_out;
 };
 
 }  // namespace brindlex
