@@ -13,10 +13,10 @@ namespace brindlex::bench {
 // splitmix64: the same numbers on every platform and library.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
+    explicit Random(std::uint64_t seed) : m_state(seed) {}
 
     std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -25,7 +25,7 @@ public:
     bool Percent(unsigned chance) { return Below(100) < chance; }
 
 private:
-    std::uint64_t state_;
+    std::uint64_t m_state;
 };
 
 // One record. A sixth of them answer nothing; the others answer each

@@ -215,21 +215,21 @@ TEST(NormalizeCommand, ReadsLinesWithBlanksAroundAndAByteOrderMarkAsFindFindsThe
 // An input that hands out `chunks` one per read, then fails.
 class ScriptedInput : public Input {
 public:
-    explicit ScriptedInput(std::vector<std::string> chunks) : chunks_(std::move(chunks)) {}
+    explicit ScriptedInput(std::vector<std::string> chunks) : m_chunks(std::move(chunks)) {}
     std::size_t Read(char* data, std::size_t size) override {
-        if (next_ == chunks_.size()) {
+        if (m_next == m_chunks.size()) {
             throw InputError("cannot read the input: it broke");
         }
-        const std::string& chunk = chunks_[next_++];
+        const std::string& chunk = m_chunks[m_next++];
         EXPECT_LE(chunk.size(), size);
         chunk.copy(data, size);
         return chunk.size();
     }
-    std::size_t reads() const { return next_; }
+    std::size_t reads() const { return m_next; }
 
 private:
-    std::vector<std::string> chunks_;
-    std::size_t next_ = 0;
+    std::vector<std::string> m_chunks;
+    std::size_t m_next = 0;
 };
 
 // An output that keeps every write apart.
