@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/realistic.h"
 #include "codec/codec.h"
 #include "profile/profile_json.h"
 #include "profile/vocabulary.h"
-#include "realistic.h"
 
 namespace brindlex {
 namespace {

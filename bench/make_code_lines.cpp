@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "bench/realistic.h"
 #include "codec/codec.h"
-#include "realistic.h"
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--long-name") == 0) {

@@ -7,7 +7,7 @@
 
 #include "codec/codec.h"
 #include "codec/compare.h"
-#include "fail.h"
+#include "fuzz/fail.h"
 
 using brindlex::ComparedAnswer;
 using brindlex::Comparison;

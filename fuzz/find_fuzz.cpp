@@ -9,7 +9,7 @@
 
 #include "codec/codec.h"
 #include "codec/find.h"
-#include "fail.h"
+#include "fuzz/fail.h"
 
 using brindlex::FoundCodeLine;
 using brindlex::fuzz::Fail;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "fail.h"
+#include "fuzz/fail.h"
 #include "profile/profile_json.h"
 
 using brindlex::NameCharacters;

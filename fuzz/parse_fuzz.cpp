@@ -11,7 +11,7 @@
 
 #include "codec/codec.h"
 #include "codec/trace.h"
-#include "fail.h"
+#include "fuzz/fail.h"
 
 namespace {
 

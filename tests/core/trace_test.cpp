@@ -9,7 +9,7 @@
 #include "codec/explain.h"
 #include "codec/trace.h"
 #include "profile/categories.h"
-#include "randomrecords.h"
+#include "tests/core/randomrecords.h"
 
 namespace brindlex {
 namespace {
