@@ -3,6 +3,7 @@
 # brindlex-line-digest once and the new build's once per path of BRINDLEX_READ_PATH, and tells
 # for every chunk whether all four digests agree. Exits 1 when any chunk differs.
 #   compare_paths.sh OLD_TOOL NEW_TOOL COUNT [tool options: --seed S --chunk SIZE --jobs J]
+# READ_PATHS names fewer paths ("general wide"); the old build runs once, without the variable.
 # A chunk that differs is found line by line with `--lines CHUNK` and diffed with `--dump`.
 set -eu
 if [ $# -lt 3 ]; then
@@ -13,7 +14,7 @@ old=$1
 new=$2
 count=$3
 shift 3
-paths="general portable wide"
+paths=${READ_PATHS:-general portable wide}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
@@ -25,12 +26,13 @@ for path in $paths; do
 done
 
 # Every run prints the same lines in the same order: chunk digests, the total, the counts.
-paste -d '\t' "$dir/old" "$dir/general" "$dir/portable" "$dir/wide" | awk -F '\t' '
+set -- "$dir/old"
+for path in $paths; do set -- "$@" "$dir/$path"; done
+paste -d '\t' "$@" | awk -F '\t' -v paths="$paths" '
+    BEGIN { n = split(paths, name, " ") }
     {
         differ = ""
-        if ($2 != $1) differ = differ " general"
-        if ($3 != $1) differ = differ " portable"
-        if ($4 != $1) differ = differ " wide"
+        for (i = 1; i <= n; ++i) if ($(i + 1) != $1) differ = differ " " name[i]
         split($1, word, " ")
         if (word[1] == "counts") {
             label = "counts"
@@ -43,7 +45,8 @@ paste -d '\t' "$dir/old" "$dir/general" "$dir/portable" "$dir/wide" | awk -F '\t
             print label ": equal, " (word[1] == "counts" ? $1 : word[length(word)])
         } else {
             print label ": DIFFERENT on" differ
-            print "  old:      " $1; print "  general:  " $2; print "  portable: " $3; print "  wide:     " $4
+            print "  old: " $1
+            for (i = 1; i <= n; ++i) print "  " name[i] ": " $(i + 1)
             bad = 1
         }
     }

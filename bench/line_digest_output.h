@@ -146,20 +146,6 @@ struct Counts {
     }
 };
 
-inline char KindLetter(ReadStep::Kind kind) {
-    switch (kind) {
-        case ReadStep::kRead:
-            return 'r';
-        case ReadStep::kRewritten:
-            return 'w';
-        case ReadStep::kOverridden:
-            return 'o';
-        case ReadStep::kSkipped:
-            return 's';
-    }
-    return '?';
-}
-
 inline void AppendExplanation(const Explanation& e, bool words, std::string& out) {
     out += "explain ";
     Quote(e.line, out);
@@ -219,7 +205,9 @@ inline void DescribeLine(std::string_view text, std::size_t index, PROFILE& reco
         Number(s.at, out);
         out += '+';
         Number(s.size, out);
-        out += KindLetter(s.kind);
+        out += ' ';
+        out += KindName(s.kind);
+        out += ' ';
         Number(static_cast<std::size_t>(s.category + 1), out);
         out += '@';
         Number(s.codeAt, out);
