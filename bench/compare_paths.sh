@@ -18,11 +18,13 @@ paths=${READ_PATHS:-general portable wide}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
+# A run that fails leaves its digests short, and the chunks it did not reach differ.
 echo "old: $old" >&2
-"$old" --count "$count" "$@" >"$dir/old"
+"$old" --count "$count" "$@" >"$dir/old" || echo "the old build failed (exit $?)" >&2
 for path in $paths; do
     echo "new, BRINDLEX_READ_PATH=$path: $new" >&2
-    BRINDLEX_READ_PATH=$path "$new" --count "$count" "$@" >"$dir/$path"
+    BRINDLEX_READ_PATH=$path "$new" --count "$count" "$@" >"$dir/$path" ||
+        echo "the new build failed on $path (exit $?)" >&2
 done
 
 # Every run prints the same lines in the same order: chunk digests, the total, the counts.

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -72,11 +73,23 @@ ChunkResult RunChunk(const Options& options, std::uint64_t chunk, std::uint64_t 
         out += "\ntext ";
         Quote(text, out);
         out += '\n';
-        DescribeLine(text, i, record, out, result.counts);
         group.push_back(text);
-        if (group.size() == kPostLines) {
-            DescribePost(MakePost(group, maker.random()), out, result.counts);
+        const bool posted = group.size() == kPostLines;
+        std::string post;
+        if (posted) {
+            post = MakePost(group, maker.random());
             group.clear();
+        }
+        // A core that throws where it did not is one more difference, written down like others.
+        try {
+            DescribeLine(text, i, record, out, result.counts);
+            if (posted) {
+                DescribePost(post, out, result.counts);
+            }
+        } catch (const std::exception& e) {
+            out += "exception ";
+            Quote(e.what(), out);
+            out += '\n';
         }
         hashes.push_back(Hash64(out, index));
         if (line) {

@@ -198,7 +198,10 @@ inline void DescribeLine(std::string_view text, std::size_t index, PROFILE& reco
     PROFILE traced = before;
     std::vector<ReadStep> steps;
     const bool tracedAccepted = ParseCode(text, traced, &steps);
-    out += tracedAccepted == accepted && traced == record ? "trace" : "trace differs";
+    const bool sameRecord = tracedAccepted == accepted && traced == record;
+    out += sameRecord ? "trace" : "trace differs";
+    // The repairs are told against the normal form of what the trace read.
+    const std::string tracedNormal = sameRecord ? normal : ComposeCode(traced);
     std::size_t repairs = 0;
     for (const ReadStep& s : steps) {
         out += ' ';
@@ -221,10 +224,10 @@ inline void DescribeLine(std::string_view text, std::size_t index, PROFILE& reco
     for (const ReadStep& s : steps) {
         if (IsRepair(s)) {
             out += "repair ";
-            Quote(DescribeRepair(text, normal, s), out);
+            Quote(DescribeRepair(text, tracedNormal, s), out);
             if (worded) {
                 out += ' ';
-                Quote(DescribeRepair(text, normal, s, kMarking), out);
+                Quote(DescribeRepair(text, tracedNormal, s, kMarking), out);
             }
             out += '\n';
         }
