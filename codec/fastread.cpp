@@ -640,21 +640,22 @@ bool FastTags(const char* text, const Blanks& blanks, [[maybe_unused]] const std
 // writer writes; false, with `r` to be dropped, otherwise.
 }  // namespace
 
-bool ReadWrittenTags(std::string_view text, std::size_t pos, PROFILE& r) {
+bool ReadWrittenTags(std::string_view text, std::size_t pos, [[maybe_unused]] bool wide,
+                     PROFILE& r) {
     // The specifics group takes the blank before the first tag; the section starts with it.
     if (pos == 0 || !IsBlank(text[pos - 1]) || text.size() - pos >= kFastMax) {
         return false;
     }
     --pos;
-    static const SectionCopier copy = ChooseSectionCopier();
     Section section;  // filled before it is read
-    const std::size_t count = copy(text.data() + pos, text.size() - pos, section);
 #if defined(BRINDLEX_WIDE)
-    const std::uint8_t* const places = copy == CopySectionWide ? section.places.data() : nullptr;
-#else
-    const std::uint8_t* const places = nullptr;
+    if (wide) {
+        const std::size_t count = CopySectionWide(text.data() + pos, text.size() - pos, section);
+        return FastTags(section.text.data(), section.blanks, section.places.data(), count, r);
+    }
 #endif
-    return FastTags(section.text.data(), section.blanks, places, count, r);
+    const std::size_t count = CopySection(text.data() + pos, text.size() - pos, section);
+    return FastTags(section.text.data(), section.blanks, nullptr, count, r);
 }
 
 }  // namespace brindlex

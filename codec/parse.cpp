@@ -5,6 +5,7 @@
 #include "codec/codec.h"
 #include "codec/fastread.h"
 #include "codec/readers.h"
+#include "codec/readpath.h"
 
 namespace brindlex {
 
@@ -43,7 +44,11 @@ namespace {
 // Reads a line whose header and family code have been read into `r`.
 void ReadLine(std::string_view text, const Family& start, PROFILE& r) {
     r.clear();
-    if (!ReadWrittenTags(text, ReadSpeciesAndSpecifics(text, start.pos, start.family, r), r)) {
+    const ReadPath path = ActiveReadPath();
+    const std::size_t tags = ReadSpeciesAndSpecifics(text, start.pos, start.family, r);
+    if (path == ReadPath::kGeneral) {
+        ReadTags(text, tags, r);
+    } else if (!ReadWrittenTags(text, tags, path == ReadPath::kWide, r)) {
         r.clear();
         ReadTags(text, ReadSpeciesAndSpecifics(text, start.pos, start.family, r), r);
     }

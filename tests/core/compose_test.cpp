@@ -2,6 +2,7 @@
 
 #include "codec/codec.h"
 #include "profile/categories.h"
+#include "readpaths.h"
 
 namespace brindlex {
 namespace {
@@ -40,12 +41,14 @@ std::string Section(PROFILE p, char tag) {
     return line.substr(start, line.find(' ', start + 1) - start);
 }
 
-TEST(Compose, AllZeroRecord) {
+BRINDLEX_EVERY_READ_PATH(Compose);
+
+TEST_P(Compose, AllZeroRecord) {
     PROFILE p;
     EXPECT_EQ(ComposeCode(p), kZeroLine);
 }
 
-TEST(Compose, WorkedExampleLines) {
+TEST_P(Compose, WorkedExampleLines) {
     PROFILE p = ExampleDog();
     EXPECT_EQ(ComposeCode(p),
               "2.0FCf5mw V+++ M# Dm++ H# I# P# R# T# L# Ym Wtc/ar O25 Cwl+ Gr- E# F# B# Nf+++ J# "
@@ -59,7 +62,7 @@ TEST(Compose, WorkedExampleLines) {
     EXPECT_EQ(line.substr(line.size() - 19), " Sm#/+- K  Su+  C+*");
 }
 
-TEST(Compose, KinkTokens) {
+TEST_P(Compose, KinkTokens) {
     PROFILE p;
     p.includeKinks = 1;
     EXPECT_EQ(ComposeCode(p).substr(ComposeCode(p).size() - 5), "S## K");
@@ -78,7 +81,7 @@ TEST(Compose, KinkTokens) {
     EXPECT_EQ(line, kZeroLine);
 }
 
-TEST(Compose, SpeciesAndCustomName) {
+TEST_P(Compose, SpeciesAndCustomName) {
     PROFILE p;
     p.speciesFamily = 1;
     p.customSpeciesName = "Kudu";
@@ -118,7 +121,7 @@ TEST(Compose, SpeciesAndCustomName) {
     EXPECT_EQ(p.speciesIndex, 0u);
 }
 
-TEST(Compose, NameNeverCarriesAClosingBracket) {
+TEST_P(Compose, NameNeverCarriesAClosingBracket) {
     PROFILE p;
     p.speciesFamily = 26;
     p.customSpeciesName = "Ku]du]";
@@ -132,7 +135,7 @@ TEST(Compose, NameNeverCarriesAClosingBracket) {
     EXPECT_EQ(ComposeCode(p).substr(0, 13), "2.0FO[ a b ]0");
 }
 
-TEST(Compose, NamesOfEveryLengthGoBetweenTheHeadAndTheDigit) {
+TEST_P(Compose, NamesOfEveryLengthGoBetweenTheHeadAndTheDigit) {
     PROFILE p;
     p.speciesFamily = 26;
     p.artLevel = 5;
@@ -153,7 +156,7 @@ TEST(Compose, NamesOfEveryLengthGoBetweenTheHeadAndTheDigit) {
     }
 }
 
-TEST(Compose, TraitLettersAndFamilyOmissions) {
+TEST_P(Compose, TraitLettersAndFamilyOmissions) {
     PROFILE p;
     p.specificsFlags = 0x1FFFF;
     p.speciesFamily = 7;
@@ -167,7 +170,7 @@ TEST(Compose, TraitLettersAndFamilyOmissions) {
     EXPECT_EQ(ComposeCode(p)[9], ' ');
 }
 
-TEST(Compose, LevelSections) {
+TEST_P(Compose, LevelSections) {
     PROFILE p;
     const std::pair<unsigned, std::string_view> marks[] = {{0, " V#"},  {1, " V---"}, {2, " V--"},
                                                            {3, " V-"},  {4, " V"},    {5, " V+"},
@@ -189,7 +192,7 @@ TEST(Compose, LevelSections) {
     EXPECT_EQ(Section(p, 'N'), " N+++");
 }
 
-TEST(Compose, CompyAndGamingLetters) {
+TEST_P(Compose, CompyAndGamingLetters) {
     PROFILE p;
     p.compyFlags = 1;
     p.compyLevel = 3;
@@ -212,7 +215,7 @@ TEST(Compose, CompyAndGamingLetters) {
     EXPECT_EQ(Section(p, 'G'), " Grmfazbps*");
 }
 
-TEST(Compose, WorkAndTrainedFields) {
+TEST_P(Compose, WorkAndTrainedFields) {
     PROFILE p;
     p.workType = 7;
     p.trainedFlags = 1u << 6;
@@ -239,7 +242,7 @@ TEST(Compose, WorkAndTrainedFields) {
     EXPECT_EQ(work.find("/st"), std::string::npos);
 }
 
-TEST(Compose, Age) {
+TEST_P(Compose, Age) {
     const std::pair<unsigned, std::string_view> cases[] = {
         {0, " O#"},     {9, " O9"},     {25, " O25"}, {100, " O100"}, {105, " O105"},
         {120, " O120"}, {121, " O---"}, {124, " O"},  {127, " O+++"}};
@@ -250,7 +253,7 @@ TEST(Compose, Age) {
     }
 }
 
-TEST(Compose, SexAndYiffyGenders) {
+TEST_P(Compose, SexAndYiffyGenders) {
     PROFILE p;
     p.ownGender = 3;
     p.sexLevel = 4;
@@ -262,7 +265,7 @@ TEST(Compose, SexAndYiffyGenders) {
     EXPECT_EQ(line.substr(line.size() - 3), " Sh");
 }
 
-TEST(Compose, NeverEndsInABlankNorDoublesOne) {
+TEST_P(Compose, NeverEndsInABlankNorDoublesOne) {
     PROFILE p;
     for (const FieldInfo& f : kProfileFields) {
         f.set(p, f.maxValue());

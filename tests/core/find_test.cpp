@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "codec/find.h"
+#include "readpaths.h"
 
 namespace brindlex {
 namespace {
@@ -20,7 +21,9 @@ Lines Find(std::string_view text) {
     return lines;
 }
 
-TEST(FindCodeLines, FindsExactlyTheCodeLinesOfRealLookingPosts) {
+BRINDLEX_EVERY_READ_PATH(Finder);
+
+TEST_P(Finder, FindsExactlyTheCodeLinesOfRealLookingPosts) {
     // A forum post with a signature; the version number and the word are no code lines.
     EXPECT_EQ(Find("Re: What does your code say?\n"
                    "\n"
@@ -65,14 +68,14 @@ TEST(FindCodeLines, FindsExactlyTheCodeLinesOfRealLookingPosts) {
               (Lines{{1, "2.0FU5 V+ M-"}, {3, "2.0FE5 V"}}));
 }
 
-TEST(FindCodeLines, ALineEndsAtItsFirstNulByte) {
+TEST_P(Finder, ALineEndsAtItsFirstNulByte) {
     // A file that the window saved: the code line and one 0x00 byte.
     EXPECT_EQ(Find("2.0FCf5 V+\0"s), (Lines{{1, "2.0FCf5 V+"}}));
     EXPECT_EQ(Find("2.0FCf5 V+\0 Qx 2.0F?\nM-\n"s), (Lines{{1, "2.0FCf5 V+ M-"}}));
     EXPECT_EQ(Find("\0 2.0FCf5\n2.0FLr\0x\n"s), (Lines{{2, "2.0FLr"}}));
 }
 
-TEST(FindCodeLines, OnlyALineWhoseHeadIsWholeGoesOnInTheNextLines) {
+TEST_P(Finder, OnlyALineWhoseHeadIsWholeGoesOnInTheNextLines) {
     // Wrapped right after the head, and with the kink section begun on a wrapped line.
     EXPECT_EQ(Find("2.0FCf5mw\nV+++ M#\n"), (Lines{{1, "2.0FCf5mw V+++ M#"}}));
     EXPECT_EQ(Find("2.0F? V+\nM- K\nSu+  Zo-\nS#\n"), (Lines{{1, "2.0F? V+ M- K Su+  Zo-"}}));
@@ -84,7 +87,7 @@ TEST(FindCodeLines, OnlyALineWhoseHeadIsWholeGoesOnInTheNextLines) {
     EXPECT_EQ(Find("2.0F?\nV+\n"), (Lines{{1, "2.0F? V+"}}));
 }
 
-TEST(FindCodeLines, PiecesLeadBackIntoTheText) {
+TEST_P(Finder, PiecesLeadBackIntoTheText) {
     const std::string text = "> x 2.0FCf5 V+\n> M- D++\n";
     const std::vector<FoundCodeLine> found = FindCodeLines(text);
     ASSERT_EQ(found.size(), 1u);

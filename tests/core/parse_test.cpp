@@ -10,6 +10,7 @@
 #include "codec/codec.h"
 #include "codec/trace.h"
 #include "profile/categories.h"
+#include "readpaths.h"
 
 namespace brindlex {
 namespace {
@@ -58,13 +59,15 @@ void ExpectFields(const std::vector<Case>& cases) {
 
 // --- Header and family code -------------------------------------------------
 
-TEST(HeaderAndFamily, BareHeaderClearsEveryAnswer) {
+BRINDLEX_EVERY_READ_PATH(HeaderAndFamily);
+
+TEST_P(HeaderAndFamily, BareHeaderClearsEveryAnswer) {
     PROFILE p = Answered();
     ASSERT_TRUE(ParseCode("2.0F", p));
     EXPECT_EQ(p, PROFILE());
 }
 
-TEST(HeaderAndFamily, RejectedLinesLeaveTheRecordAlone) {
+TEST_P(HeaderAndFamily, RejectedLinesLeaveTheRecordAlone) {
     const std::vector<std::pair<std::string, std::string>> rejected = {
         {" 2.0F?", "does not begin with 2.0F"},
         {"2.0f?", "does not begin with 2.0F"},
@@ -84,7 +87,7 @@ TEST(HeaderAndFamily, RejectedLinesLeaveTheRecordAlone) {
     }
 }
 
-TEST(HeaderAndFamily, ALineHeldByTheRecordItReplacesReadsWhole) {
+TEST_P(HeaderAndFamily, ALineHeldByTheRecordItReplacesReadsWhole) {
     PROFILE written = Answered();
     written.includeKinks = 1;
     written.setKink(7, MakeKinkCell(1, 2));
@@ -100,13 +103,13 @@ TEST(HeaderAndFamily, ALineHeldByTheRecordItReplacesReadsWhole) {
     }
 }
 
-TEST(HeaderAndFamily, NothingAfterTheFamilyCodeRejects) {
+TEST_P(HeaderAndFamily, NothingAfterTheFamilyCodeRejects) {
     EXPECT_TRUE(RejectionReason("2.0F?Q").empty());
     EXPECT_EQ(Read("2.0F?Q"), PROFILE());
     EXPECT_EQ(Read("2.0F? !! V+").artLevel, 5u);
 }
 
-TEST(HeaderAndFamily, OneAndTwoLetterCodes) {
+TEST_P(HeaderAndFamily, OneAndTwoLetterCodes) {
     ExpectFields({
         {"2.0FA", "speciesFamily", 0},
         {"2.0FC", "speciesFamily", 0},
@@ -122,7 +125,7 @@ TEST(HeaderAndFamily, OneAndTwoLetterCodes) {
     });
 }
 
-TEST(HeaderAndFamily, EveryFamilyCodeReadsItsRow) {
+TEST_P(HeaderAndFamily, EveryFamilyCodeReadsItsRow) {
     for (std::size_t f = 0; f < kFamilies.size(); ++f) {
         const std::string line = "2.0F"s + std::string(kFamilies[f].code) + "*";
         EXPECT_EQ(Read(line).speciesFamily, f) << line;
@@ -131,7 +134,9 @@ TEST(HeaderAndFamily, EveryFamilyCodeReadsItsRow) {
 
 // --- Species letter and custom name --------------------------------------------
 
-TEST(SpeciesAndName, SpeciesLetters) {
+BRINDLEX_EVERY_READ_PATH(SpeciesAndName);
+
+TEST_P(SpeciesAndName, SpeciesLetters) {
     ExpectFields({
         {"2.0FL*", "speciesFamily", 13},
         {"2.0FL*", "speciesIndex", 0},
@@ -144,7 +149,7 @@ TEST(SpeciesAndName, SpeciesLetters) {
     });
 }
 
-TEST(SpeciesAndName, EveryLetterOfEveryFamily) {
+TEST_P(SpeciesAndName, EveryLetterOfEveryFamily) {
     for (std::size_t f = 1; f < kFamilyPolymorph; ++f) {
         const std::string_view letters = kFamilies[f].letters;
         for (std::size_t i = 0; i < letters.size(); ++i) {
@@ -157,7 +162,7 @@ TEST(SpeciesAndName, EveryLetterOfEveryFamily) {
     }
 }
 
-TEST(SpeciesAndName, CustomName) {
+TEST_P(SpeciesAndName, CustomName) {
     struct NameCase {
         std::string_view line;
         unsigned family;
@@ -183,7 +188,9 @@ TEST(SpeciesAndName, CustomName) {
 
 // --- Specifics group: anthro digit and trait letters ---------------------------
 
-TEST(Specifics, WorkedExample) {
+BRINDLEX_EVERY_READ_PATH(Specifics);
+
+TEST_P(Specifics, WorkedExample) {
     const PROFILE p = Read("2.0FCf3cm V+");
     EXPECT_EQ(p.speciesFamily, 3u);
     EXPECT_EQ(p.speciesIndex, 4u);
@@ -192,7 +199,7 @@ TEST(Specifics, WorkedExample) {
     EXPECT_EQ(p.artLevel, 5u);
 }
 
-TEST(Specifics, AnthroDigit) {
+TEST_P(Specifics, AnthroDigit) {
     const unsigned expected[10] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 7};
     for (char digit = '0'; digit <= '9'; ++digit) {
         PROFILE p = Read("2.0F?"s + digit);
@@ -203,7 +210,7 @@ TEST(Specifics, AnthroDigit) {
     EXPECT_EQ(Read("2.0F?36 c5").anthroLevel, 5u);  // the last digit counts
 }
 
-TEST(Specifics, EveryTraitLetterSetsItsBit) {
+TEST_P(Specifics, EveryTraitLetterSetsItsBit) {
     for (const Trait& t : kTraits) {
         EXPECT_EQ(Read("2.0F?"s + t.letter).specificsFlags, 1u << t.bit) << t.letter;
     }
@@ -216,7 +223,9 @@ TEST(Specifics, EveryTraitLetterSetsItsBit) {
 
 // --- Level marks -----------------------------------------------------------------
 
-TEST(LevelMarks, WorkedExamples) {
+BRINDLEX_EVERY_READ_PATH(LevelMarks);
+
+TEST_P(LevelMarks, WorkedExamples) {
     ExpectFields({
         {"2.0F? V", "artLevel", 4},
         {"2.0F? V+ +", "artLevel", 6},
@@ -230,7 +239,7 @@ TEST(LevelMarks, WorkedExamples) {
     });
 }
 
-TEST(LevelMarks, PositionAfterReading) {
+TEST_P(LevelMarks, PositionAfterReading) {
     struct PosCase {
         std::string_view text;
         unsigned level;
@@ -247,7 +256,7 @@ TEST(LevelMarks, PositionAfterReading) {
     }
 }
 
-TEST(LevelMarks, EveryTagSetsItsField) {
+TEST_P(LevelMarks, EveryTagSetsItsField) {
     const std::vector<std::pair<char, std::string_view>> tags = {
         {'V', "artLevel"},        {'M', "consLevel"},           {'D', "fursuitsLevel"},
         {'H', "hugsLevel"},       {'I', "interwebsRpLevel"},    {'P', "plushiesLevel"},
@@ -266,7 +275,7 @@ TEST(LevelMarks, EveryTagSetsItsField) {
     }
 }
 
-TEST(LevelMarks, TagAtTheEndOfTheText) {
+TEST_P(LevelMarks, TagAtTheEndOfTheText) {
     ExpectFields({
         {"2.0F? V", "artLevel", 4},
         {"2.0F? O", "age", 124},
@@ -284,7 +293,9 @@ TEST(LevelMarks, TagAtTheEndOfTheText) {
 
 // --- Gender and attraction ---------------------------------------------------------
 
-TEST(GenderAndAttraction, WorkedExamples) {
+BRINDLEX_EVERY_READ_PATH(GenderAndAttraction);
+
+TEST_P(GenderAndAttraction, WorkedExamples) {
     ExpectFields({
         {"2.0F? Y+++", "characterGender", 0},
         {"2.0F? Y+++", "yiffyYiffyLevel", 7},
@@ -304,7 +315,7 @@ TEST(GenderAndAttraction, WorkedExamples) {
     });
 }
 
-TEST(GenderAndAttraction, GenderLetterTakesOnlyTheNextCharacter) {
+TEST_P(GenderAndAttraction, GenderLetterTakesOnlyTheNextCharacter) {
     const std::vector<std::tuple<std::string_view, unsigned, std::size_t>> cases = {
         {"m", 1, 1}, {"f", 2, 1},  {"h", 3, 1}, {"p", 0, 1}, {"#", 0, 1},
         {"x", 0, 0}, {" m", 0, 0}, {"", 0, 0},  {"M", 0, 0},
@@ -316,10 +327,10 @@ TEST(GenderAndAttraction, GenderLetterTakesOnlyTheNextCharacter) {
     }
 }
 
-TEST(GenderAndAttraction, AttractionPosition) {
+TEST_P(GenderAndAttraction, AttractionPosition) {
     const std::vector<std::tuple<std::string_view, unsigned, std::size_t>> cases = {
-        {"/+-x", 9, 3}, {"/!+", 4, 3}, {"/+#", 0, 2}, {"/#+", 0, 1},
-        {"/+!", 1, 3},  {"/! !", 0, 4}, {"  x", 0, 2}, {"/", 0, 1}, {"/ *  ", 3, 5},
+        {"/+-x", 9, 3}, {"/!+", 4, 3}, {"/+#", 0, 2}, {"/#+", 0, 1},   {"/+!", 1, 3},
+        {"/! !", 0, 4}, {"  x", 0, 2}, {"/", 0, 1},   {"/ *  ", 3, 5},
     };
     for (const auto& [text, nibble, end] : cases) {
         std::size_t pos = 0;
@@ -330,7 +341,9 @@ TEST(GenderAndAttraction, AttractionPosition) {
 
 // --- Work section ------------------------------------------------------------------
 
-TEST(Work, WorkedExamples) {
+BRINDLEX_EVERY_READ_PATH(Work);
+
+TEST_P(Work, WorkedExamples) {
     ExpectFields({
         {"2.0F? Wst/ar", "workType", 19},
         {"2.0F? Wst/ar", "trainedFlags", 1},
@@ -355,7 +368,7 @@ TEST(Work, WorkedExamples) {
     });
 }
 
-TEST(Work, EveryCodeReadsItsRowAndField) {
+TEST_P(Work, EveryCodeReadsItsRowAndField) {
     for (std::size_t row = 1; row < kWorkTypes.size(); ++row) {
         const std::string_view code = kWorkTypes[row].code;
         if (code.size() != 2) {
@@ -371,7 +384,9 @@ TEST(Work, EveryCodeReadsItsRowAndField) {
 
 // --- Age -------------------------------------------------------------------------------
 
-TEST(Age, WorkedExamples) {
+BRINDLEX_EVERY_READ_PATH(Age);
+
+TEST_P(Age, WorkedExamples) {
     ExpectFields({
         {"2.0F? O25 C+", "age", 25},
         {"2.0F? O25 C+", "compyLevel", 5},
@@ -390,7 +405,7 @@ TEST(Age, WorkedExamples) {
     });
 }
 
-TEST(Age, KeepsTheGamingBitBesideIt) {
+TEST_P(Age, KeepsTheGamingBitBesideIt) {
     const PROFILE exact = Read("2.0F? Gr+ O42");
     EXPECT_EQ(exact.gamingFlags, 1u);
     EXPECT_EQ(exact.age, 42u);
@@ -401,7 +416,9 @@ TEST(Age, KeepsTheGamingBitBesideIt) {
 
 // --- Compy and gaming letters ------------------------------------------------------------
 
-TEST(CompyAndGaming, Letters) {
+BRINDLEX_EVERY_READ_PATH(CompyAndGaming);
+
+TEST_P(CompyAndGaming, Letters) {
     ExpectFields({
         {"2.0F? Cw Cm", "compyFlags", 3},
         {"2.0F? Cwmlu*+", "compyFlags", 31},
@@ -418,7 +435,9 @@ TEST(CompyAndGaming, Letters) {
 
 // --- Fursuits and interwebs ----------------------------------------------------------------
 
-TEST(FursuitsAndInterwebs, LetterBeforeTheMarks) {
+BRINDLEX_EVERY_READ_PATH(FursuitsAndInterwebs);
+
+TEST_P(FursuitsAndInterwebs, LetterBeforeTheMarks) {
     ExpectFields({
         {"2.0F? D m+", "madeOwnSuit", 1},
         {"2.0F? D m+", "fursuitsLevel", 5},
@@ -443,7 +462,9 @@ constexpr int kAgePlay = 3;
 constexpr int kAnythingGoes = 5;
 constexpr int kCuddling = 23;
 
-TEST(Kinks, WorkedExamples) {
+BRINDLEX_EVERY_READ_PATH(Kinks);
+
+TEST_P(Kinks, WorkedExamples) {
     const PROFILE p = Read("2.0F? K  Su+  C+*");
     EXPECT_EQ(p.includeKinks, 1u);
     EXPECT_EQ(p.kink(kFursuit), 5u);
@@ -460,7 +481,7 @@ TEST(Kinks, WorkedExamples) {
     }
 }
 
-TEST(Kinks, NothingElseIsRead) {
+TEST_P(Kinks, NothingElseIsRead) {
     PROFILE p = Read("2.0F? K  Sx+ V+ Gk+ Q+ \xC3+ 9+ Ys+");
     EXPECT_EQ(p.includeKinks, 1u);
     p.includeKinks = 0;
@@ -468,7 +489,7 @@ TEST(Kinks, NothingElseIsRead) {
     EXPECT_EQ(Read("2.0F? K").includeKinks, 1u);
 }
 
-TEST(Kinks, EveryCodeReachesItsCell) {
+TEST_P(Kinks, EveryCodeReachesItsCell) {
     for (int position = 0; position < kKinkCount; ++position) {
         const std::string_view code = kKinks[static_cast<std::size_t>(position)].code;
         if (code.empty()) {
@@ -483,7 +504,7 @@ TEST(Kinks, EveryCodeReachesItsCell) {
     }
 }
 
-TEST(Kinks, MarkPositions) {
+TEST_P(Kinks, MarkPositions) {
     const std::vector<std::tuple<std::string_view, unsigned, std::size_t>> cases = {
         {"+", 5, 1},  {"#-", 8, 2},     {" * + ", 7, 4}, {"x", 0, 0},
         {"  ", 0, 2}, {"-  Su", 10, 3}, {"+#", 1, 2},
@@ -497,7 +518,9 @@ TEST(Kinks, MarkPositions) {
 
 // --- Lines that end anywhere --------------------------------------------------------------
 
-TEST(Truncated, UnfinishedTokensKeepWhatWasRead) {
+BRINDLEX_EVERY_READ_PATH(Truncated);
+
+TEST_P(Truncated, UnfinishedTokensKeepWhatWasRead) {
     ExpectFields({
         {"2.0F? Ym/", "characterGender", 1},
         {"2.0F? Ym/", "yiffyYiffyLevel", 4},
@@ -509,7 +532,7 @@ TEST(Truncated, UnfinishedTokensKeepWhatWasRead) {
     });
 }
 
-TEST(Truncated, EveryPrefixOfALongLineIsAccepted) {
+TEST_P(Truncated, EveryPrefixOfALongLineIsAccepted) {
     PROFILE full;
     full.speciesFamily = 26;
     full.customSpeciesName = "Bob";
@@ -537,7 +560,7 @@ TEST(Truncated, EveryPrefixOfALongLineIsAccepted) {
     }
 }
 
-TEST(Truncated, ReadersStopAtTheEnd) {
+TEST_P(Truncated, ReadersStopAtTheEnd) {
     const std::string_view text = "+++";
     std::size_t pos = 7;
     EXPECT_EQ(ReadLevelMarks(text, pos), 4u);
@@ -549,7 +572,9 @@ TEST(Truncated, ReadersStopAtTheEnd) {
 
 // --- Unexpected bytes ---------------------------------------------------------------------
 
-TEST(UnexpectedBytes, NulAndHighBytesArePassedOver) {
+BRINDLEX_EVERY_READ_PATH(UnexpectedBytes);
+
+TEST_P(UnexpectedBytes, NulAndHighBytesArePassedOver) {
     const PROFILE p = Read("2.0F?\0\xA0 V+\0 \xFF M-- Q Z U X ] [ 9"s);
     EXPECT_EQ(p.artLevel, 5u);
     EXPECT_EQ(p.consLevel, 2u);
@@ -584,7 +609,9 @@ PROFILE ReadGenerally(std::string_view line) {
     return p;
 }
 
-TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
+BRINDLEX_EVERY_READ_PATH(WritersForm);
+
+TEST_P(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
     PROFILE written;
     written.speciesFamily = 3;
     written.speciesIndex = 4;
@@ -664,7 +691,7 @@ TEST(WritersForm, OneChangeFromTheWrittenLineReadsAsTheGeneralReadersDo) {
     }
 }
 
-TEST(WritersForm, WrittenLinesReadAsTheGeneralReadersDo) {
+TEST_P(WritersForm, WrittenLinesReadAsTheGeneralReadersDo) {
     // Every level, gender and attraction value in every token that carries one.
     for (unsigned value = 0; value < 16; ++value) {
         PROFILE p;

@@ -10,6 +10,7 @@
 #include "codec/codec.h"
 #include "profile/categories.h"
 #include "tests/core/randomrecords.h"
+#include "tests/core/readpaths.h"
 
 namespace brindlex {
 namespace {
@@ -88,7 +89,9 @@ std::string Differences(const PROFILE& a, const PROFILE& b) {
     return out.str();
 }
 
-TEST(RoundTrip, ReadingBackGivesTheRecordLessWhatTheLineLeavesOut) {
+BRINDLEX_EVERY_READ_PATH(RoundTrip);
+
+TEST_P(RoundTrip, ReadingBackGivesTheRecordLessWhatTheLineLeavesOut) {
     std::mt19937 rng(20240611);
     for (int i = 0; i < kRecords; ++i) {
         const PROFILE record = RandomRecord(rng);
@@ -160,7 +163,7 @@ PROFILE Answered() {
     return p;
 }
 
-TEST(RoundTrip, NormalisingTwiceEqualsNormalisingOnce) {
+TEST_P(RoundTrip, NormalisingTwiceEqualsNormalisingOnce) {
     std::mt19937 rng(7);
     int accepted = 0;
     for (int i = 0; i < kMutatedLines; ++i) {
@@ -200,7 +203,9 @@ std::string Repeated(std::string_view piece) {
     return text;
 }
 
-TEST(LongLines, ManyTokens) {
+BRINDLEX_EVERY_READ_PATH(LongLines);
+
+TEST_P(LongLines, ManyTokens) {
     PROFILE p;
     ASSERT_TRUE(ParseCode("2.0F?" + Repeated(" V+ Cw Gm") + " V- Gr", p));
     EXPECT_EQ(p.artLevel, 3u);
@@ -215,7 +220,7 @@ TEST(LongLines, ManyTokens) {
     EXPECT_EQ(p.kink(23), MakeKinkCell(3, 3));
 }
 
-TEST(LongLines, LongRunsInsideOneToken) {
+TEST_P(LongLines, LongRunsInsideOneToken) {
     PROFILE p;
     ASSERT_TRUE(ParseCode("2.0FO[" + Repeated("x ") + "]5", p));
     EXPECT_EQ(p.customSpeciesName.size(), kLongLine);

@@ -10,6 +10,7 @@
 #include "codec/trace.h"
 #include "profile/categories.h"
 #include "tests/core/randomrecords.h"
+#include "tests/core/readpaths.h"
 
 namespace brindlex {
 namespace {
@@ -32,7 +33,9 @@ std::vector<std::string> Repairs(std::string_view line) {
     return repairs;
 }
 
-TEST(Repairs, NameExactlyThePiecesTheNormalFormLostOrChanged) {
+BRINDLEX_EVERY_READ_PATH(TraceRepairs);
+
+TEST_P(TraceRepairs, NameExactlyThePiecesTheNormalFormLostOrChanged) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         // Cut off inside the attraction marks, and inside a kink token.
         {"2.0FCf5 V+ Ym/", {"11:Ym/:rewritten:YiffyYiffy:Ym"}},
@@ -80,7 +83,7 @@ TEST(Repairs, NameExactlyThePiecesTheNormalFormLostOrChanged) {
     }
 }
 
-TEST(Repairs, AnswerNamesAreTheExplainersCaptions) {
+TEST_P(TraceRepairs, AnswerNamesAreTheExplainersCaptions) {
     std::vector<bool> seen(kCategoryCount);
     for (const ExplainedAnswer& a : ExplainProfile(PROFILE(), true).answers) {
         if (!seen[static_cast<std::size_t>(a.category)]) {
@@ -124,7 +127,9 @@ std::string MutatedLine(std::mt19937& random) {
     return line;
 }
 
-TEST(Trace, ReadsLikeParseCodeAndTilesTheLine) {
+BRINDLEX_EVERY_READ_PATH(Trace);
+
+TEST_P(Trace, ReadsLikeParseCodeAndTilesTheLine) {
     std::mt19937 random(1234);
     for (int i = 0; i < 3000; ++i) {
         const std::string line = MutatedLine(random);
@@ -167,7 +172,7 @@ void ExpectReadWhole(std::string_view line, const std::vector<ReadStep>& steps) 
     ASSERT_EQ(end, line.size()) << line;
 }
 
-TEST(Trace, EveryWrittenLineReadsWholeWithoutRepair) {
+TEST_P(Trace, EveryWrittenLineReadsWholeWithoutRepair) {
     std::mt19937 random(20240612);
     std::vector<ReadStep> steps;
     for (int i = 0; i < 1'000'000; ++i) {
@@ -227,7 +232,7 @@ std::string ShuffledTokens(std::mt19937& random) {
     return line;
 }
 
-TEST(Trace, AnOverriddenRunChangesNothingInTheNormalForm) {
+TEST_P(Trace, AnOverriddenRunChangesNothingInTheNormalForm) {
     std::mt19937 random(99);
     int overridden = 0;
     int repeated = 0;
