@@ -31,7 +31,7 @@ struct alignas(8) KinkToken {
 constexpr std::array<KinkToken, kKinkWritingCodes.size()> kKinkTokens = [] {
     std::array<KinkToken, kKinkWritingCodes.size()> tokens{};
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const Piece lead = writing::MakePiece("  ", kKinkWritingCodes[i]);
+        const Piece lead = writing::MakePiece(kKinkLead, kKinkWritingCodes[i]);
         for (std::size_t c = 0; c < tokens[i].lead.size(); ++c) {
             tokens[i].lead[c] = lead.text[c];
         }
@@ -80,7 +80,7 @@ public:
         at_ += piece.size;
     }
     void Tag(char tag) {
-        const char text[2] = {' ', tag};
+        const char text[2] = {kBlank, tag};
         std::memcpy(at_, text, sizeof text);
         at_ += 2;
     }
@@ -116,7 +116,7 @@ bool WriteHead(Writer& w, PROFILE& p) {
     w.Put(writing::kHeadPieces[family]);
     const char letter = writing::kSpeciesLetters[family][p.speciesIndex];
     const bool lettered = letter != '\0';
-    w.PutIf(lettered ? letter : '*', writing::kFamilyHasSpecies[family]);
+    w.PutIf(lettered ? letter : kAnySpecies, writing::kFamilyHasSpecies[family]);
     // Stored only when it changes: a store into the word that the writer reads next, just
     // after the reader wrote that word whole, would hold the read up until both are written.
     if (!lettered && p.speciesIndex != 0) {
@@ -204,7 +204,7 @@ Writer WriteTokens(Writer w, const PROFILE& p, std::index_sequence<I...>) {
 // Everything from the anthro digit on.
 char* WriteTail(char* start, const PROFILE& p) {
     Writer w(start);
-    w.Put(static_cast<char>('0' + p.anthroLevel));
+    w.Put(kAnthroDigits[p.anthroLevel]);
     w = WriteTraits(w, p);
     return WriteTokens(w, p, std::make_index_sequence<kTokenOrder.size()>()).end();
 }
@@ -212,28 +212,28 @@ char* WriteTail(char* start, const PROFILE& p) {
 // Writes "[", the name without its "]"s and "]" at `at`, and returns the end: the reader
 // ends the name at the first "]", so one is never written.
 char* PutName(char* at, std::string_view name) {
-    *at++ = '[';
+    *at++ = kNameOpen;
     for (std::size_t from = 0; from < name.size();) {
-        const std::size_t close = name.find(']', from);
+        const std::size_t close = name.find(kNameClose, from);
         const std::size_t end = close == std::string_view::npos ? name.size() : close;
         std::memcpy(at, name.data() + from, end - from);
         at += end - from;
         from = end + 1;
     }
-    *at++ = ']';
+    *at++ = kNameClose;
     return at;
 }
 
 // Appends the name as PutName writes it.
 void AppendName(std::string& out, std::string_view name) {
-    out += '[';
+    out += kNameOpen;
     for (std::size_t at = 0; at < name.size();) {
-        const std::size_t close = name.find(']', at);
+        const std::size_t close = name.find(kNameClose, at);
         const std::size_t end = close == std::string_view::npos ? name.size() : close;
         out.append(name.data() + at, end - at);
         at = end + 1;
     }
-    out += ']';
+    out += kNameClose;
 }
 
 using LineBuffer = std::array<char, kHeadCapacity + kNameRoom + kTailCapacity>;

@@ -52,26 +52,29 @@ public:
     explicit CodeTokens(std::string_view line) : m_line(line) {
         // A written name holds no ']', and the family code holds no blank.
         std::size_t from = 0;
-        const std::size_t bracket = line.find('[');
-        if (bracket != std::string_view::npos && bracket < line.find(' ')) {
-            from = line.find(']', bracket);
+        const std::size_t bracket = line.find(kNameOpen);
+        if (bracket != std::string_view::npos && bracket < line.find(kBlank)) {
+            from = line.find(kNameClose, bracket);
         }
-        const char first[] = {' ', kCategoryTable[static_cast<std::size_t>(kTokenOrder[0])].tag};
+        const char first[] = {kBlank, kCategoryTable[static_cast<std::size_t>(kTokenOrder[0])].tag};
         const std::size_t headEnd =
             std::min(line.find(std::string_view(first, 2), from), line.size());
-        m_speciesEnd = from != 0 ? from + 1 : line.substr(0, headEnd).find_first_of("01234567", 4);
+        m_speciesEnd =
+            from != 0 ? from + 1
+                      : line.substr(0, headEnd).find_first_of(kAnthroDigits, kCodeHeader.size());
         m_headEnd = headEnd;
 
         const char kinkTag = kCategoryTable[static_cast<std::size_t>(kKinkSwitchCategory)].tag;
         bool kinks = false;
         std::size_t pos = headEnd;
         while (pos < line.size()) {
-            pos = line.find_first_not_of(' ', pos);
-            const std::size_t end = std::min(line.find(' ', pos), line.size());
+            pos = line.find_first_not_of(kBlank, pos);
+            const std::size_t end = std::min(line.find(kBlank, pos), line.size());
             const Piece token{pos, end - pos};
             if (kinks) {
                 const std::string_view text = line.substr(pos, end - pos);
-                const int index = KinkCodeIndex(text.substr(0, text.find_first_of("#+-*")));
+                const std::string_view marks(kKinkMarks.data(), kKinkMarks.size());
+                const int index = KinkCodeIndex(text.substr(0, text.find_first_of(marks)));
                 if (index >= 0 && kKinkOfCode[static_cast<std::size_t>(index)] >= 0) {
                     m_kinks[static_cast<std::size_t>(
                         kKinkOfCode[static_cast<std::size_t>(index)])] = token;
@@ -84,10 +87,10 @@ public:
         }
     }
 
-    Piece species() const { return {4, m_speciesEnd - 4}; }
+    Piece species() const { return {kCodeHeader.size(), m_speciesEnd - kCodeHeader.size()}; }
     // The custom name with its brackets, empty when the line has none.
     Piece name() const {
-        const std::size_t open = m_line.substr(0, m_speciesEnd).find('[');
+        const std::size_t open = m_line.substr(0, m_speciesEnd).find(kNameOpen);
         return open == std::string_view::npos ? Piece{m_speciesEnd, 0}
                                               : Piece{open, m_speciesEnd - open};
     }
@@ -108,7 +111,7 @@ public:
 private:
     std::size_t slash(char tag) const {
         const Piece token = section(tag);
-        return std::min(m_line.substr(token.at, token.size).find('/'), token.size);
+        return std::min(m_line.substr(token.at, token.size).find(kSlash), token.size);
     }
 
     std::string_view m_line;

@@ -70,40 +70,13 @@ BRINDLEX_INLINE Marks MarkLevel(const char* p, unsigned length) {
     return {mark.value, (mark.found & (length < 4)) != 0};
 }
 
-// By character: the gender value in bits 0-1 and, in bit 2, whether it is taken.
-constexpr std::array<std::uint8_t, 256> kGenderLetters = [] {
-    std::array<std::uint8_t, 256> letters{};
-    letters['m'] = 1 | 4;
-    letters['f'] = 2 | 4;
-    letters['h'] = 3 | 4;
-    letters['p'] = 4;
-    letters['#'] = 4;
-    return letters;
-}();
-
-// The attraction marks the writer writes: the value, or kNoMark. The reader takes "!" as
-// 0 for either half.
-constexpr unsigned kNoMark = 0xFF;
-
-constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {
-    std::array<std::uint8_t, 256> values{};
-    for (auto& v : values) {
-        v = static_cast<std::uint8_t>(kNoMark);
-    }
-    values['!'] = 0;
-    values['+'] = 1;
-    values['-'] = 2;
-    values['*'] = 3;
-    return values;
-}();
-
 // The start of a gendered token's value, its gender letter and level marks, by their text:
 // the gender in bits 0-1 and the level in bits 2-4.
 constexpr WordTable<7> kGenderedHeadTable = [] {
     std::array<WordValue, 40> entries{};
     std::size_t count = 0;
     for (unsigned c = 0; c < kGenderLetters.size(); ++c) {
-        if ((kGenderLetters[c] & 4u) == 0) {
+        if ((kGenderLetters[c] & kGenderTaken) == 0) {
             continue;
         }
         for (unsigned level = 0; level < kLevelMarks.size(); ++level) {
@@ -125,27 +98,14 @@ constexpr WordTable<5> kAttractionTable = [] {
     std::size_t count = 0;
     for (unsigned guys = 0; guys < 256; ++guys) {
         for (unsigned girls = 0; girls < 256; ++girls) {
-            if (kAttractionValues[guys] != kNoMark && kAttractionValues[girls] != kNoMark) {
-                entries.at(count++) = {'/' | guys << 8 | girls << 16,
+            if (kAttractionValues[guys] != kNoValue && kAttractionValues[girls] != kNoValue) {
+                entries.at(count++) = {static_cast<unsigned char>(kSlash) | guys << 8 | girls << 16,
                                        static_cast<std::uint8_t>(kAttractionValues[guys] |
                                                                  kAttractionValues[girls] << 2)};
             }
         }
     }
     return MakeWordTable<5>(entries);
-}();
-
-// The work type of the marks that ReadWork takes outside the trained fields, 0xFF for others.
-constexpr std::array<std::uint8_t, 256> kWorkMarks = [] {
-    std::array<std::uint8_t, 256> types{};
-    for (auto& type : types) {
-        type = 0xFF;
-    }
-    types['#'] = 0;
-    types['+'] = kWorkOther;
-    types['*'] = kWorkLooking;
-    types['-'] = kWorkNotWorking;
-    return types;
 }();
 
 // The trainedFlags bit of each work row, 0 for none.
@@ -189,7 +149,7 @@ constexpr std::array<std::uint16_t, 1u << 16> kKinkCodes = [] {
             const unsigned pair = second < kLetterCount ? kKinkTables.pair[first][second] : 0u;
             if (pair != 0) {
                 codes[word] = KinkCode(pair, true);
-            } else if (c != ' ' && kKinkTables.single[first] != 0) {
+            } else if (c != static_cast<unsigned char>(kBlank) && kKinkTables.single[first] != 0) {
                 codes[word] = KinkCode(kKinkTables.single[first], false);
             }
         }
@@ -294,14 +254,14 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
     } else if constexpr (kind == TokenKind::kWork) {
         const unsigned mark = kWorkMarks[static_cast<unsigned char>(p[0])];
         const unsigned code = WorkRow(p);
-        const bool isMark = mark != 0xFF;
+        const bool isMark = mark != kNoValue;
         bool fields = (isMark | (code != 0)) & (v.size < kFastMax);
         // Then "/" and a code per trained field.
         std::uint32_t trained = 0;
         unsigned at = isMark ? 1 : 2;
         for (; fields && at + 3 <= v.size; at += 3) {
             const unsigned field = WorkRow(p + at + 1);
-            fields &= (p[at] == '/') & (field != 0);
+            fields &= (p[at] == kSlash) & (field != 0);
             trained |= kTrainedBits[field];
         }
         a[kWorkTypeField] = isMark ? mark : code;

@@ -9,7 +9,7 @@ namespace brindlex {
 
 namespace {
 
-constexpr std::string_view kHeader = "2.0F";
+constexpr std::string_view kHeader = kCodeHeader;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -55,22 +55,17 @@ std::size_t FindHeader(std::string_view line, std::size_t from) {
 }
 
 bool IsLevelMark(std::string_view s) {
-    for (unsigned level = 0; level < 8; ++level) {
-        if (s == LevelMark(level)) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(kLevelMarks.begin(), kLevelMarks.end(), s) != kLevelMarks.end();
 }
 
-// `s` without its first character when that is one of `letters`.
-std::string_view WithoutLetter(std::string_view s, std::string_view letters) {
-    return !s.empty() && letters.find(s.front()) != std::string_view::npos ? s.substr(1) : s;
+// Whether `c` is one of `letters`.
+bool IsOneOf(char c, std::string_view letters) {
+    return letters.find(c) != std::string_view::npos;
 }
 
-bool IsAttraction(std::string_view s) {
-    const std::string_view marks(kAttractionMarks.data(), kAttractionMarks.size());
-    return s.size() <= 2 && s.find_first_not_of(marks) == std::string_view::npos;
+bool IsLevelMarkByte(char c) {
+    return std::any_of(kLevelMarkRules.begin(), kLevelMarkRules.end(),
+                       [c](const LevelMarkRule& rule) { return rule.mark == c; });
 }
 
 bool IsWorkCode(std::string_view s) {
@@ -78,50 +73,71 @@ bool IsWorkCode(std::string_view s) {
                        [&](const WorkType& w) { return w.code == s; });
 }
 
-// Whether `value` may follow the tag of `row` in a section token.
-bool IsTokenValue(const CategoryInfo& row, std::string_view value) {
-    switch (row.token) {
-        case TokenKind::kLevel:
-            return IsLevelMark(value);
-        case TokenKind::kFlaggedLevel:
-            return IsLevelMark(WithoutLetter(value, row.flagLetters));
-        case TokenKind::kGendered: {
+// Whether `rest` begins with part `part` of a token of `row` as the writer writes it, and
+// takes it off.
+bool TakePart(TokenPart part, const CategoryInfo& row, std::string_view& rest) {
+    const auto take = [&rest](std::size_t n) {
+        rest.remove_prefix(std::min(n, rest.size()));
+        return true;
+    };
+    switch (part) {
+        case TokenPart::kFlagLetter:
+            return take(!rest.empty() && IsOneOf(rest.front(), row.flagLetters) ? 1 : 0);
+        case TokenPart::kGenderLetter: {
             const std::string_view letters(row.genderLetters->data(), row.genderLetters->size());
-            const std::string_view rest = WithoutLetter(value, letters);
-            const std::size_t slash = rest.find('/');
-            return IsLevelMark(rest.substr(0, slash)) &&
-                   (slash == std::string_view::npos || IsAttraction(rest.substr(slash + 1)));
+            return take(!rest.empty() && IsOneOf(rest.front(), letters) ? 1 : 0);
         }
-        case TokenKind::kChoices: {
+        case TokenPart::kMarks: {
+            const std::size_t end =
+                std::find_if_not(rest.begin(), rest.end(), IsLevelMarkByte) - rest.begin();
+            return IsLevelMark(rest.substr(0, end)) && take(end);
+        }
+        case TokenPart::kAttraction: {
+            const std::string_view marks(kAttractionMarks.data(), kAttractionMarks.size());
+            return rest.empty() || (rest.front() == kSlash && rest.size() <= 3 &&
+                                    rest.find_first_not_of(marks, 1) == std::string_view::npos &&
+                                    take(rest.size()));
+        }
+        case TokenPart::kChoiceLetters: {
             std::size_t letters = 0;
-            while (letters < value.size() &&
+            while (letters < rest.size() &&
                    std::any_of(row.choices, row.choices + row.choiceCount,
-                               [&](const Choice& c) { return c.letter == value[letters]; })) {
+                               [&](const Choice& c) { return c.letter == rest[letters]; })) {
                 ++letters;
             }
-            return IsLevelMark(value.substr(letters));
+            return take(letters);
         }
-        case TokenKind::kWork: {
-            std::size_t at = 0;
-            for (bool first = true; at <= value.size(); first = false) {
-                const std::size_t end = std::min(value.find('/', at), value.size());
-                const std::string_view code = value.substr(at, end - at);
-                if (!(first && code.empty()) && !IsWorkCode(code)) {
+        case TokenPart::kWork:
+            for (std::size_t at = 0; at <= rest.size();) {
+                const std::size_t end = std::min(rest.find(kSlash, at), rest.size());
+                const std::string_view code = rest.substr(at, end - at);
+                if (!(at == 0 && code.empty()) && !IsWorkCode(code)) {
                     return false;
                 }
                 at = end + 1;
             }
+            return take(rest.size());
+        case TokenPart::kAge:
+            return ((!rest.empty() && rest.size() <= 3 &&
+                     rest.find_first_not_of(kDecimalDigits) == std::string_view::npos) ||
+                    IsLevelMark(rest)) &&
+                   take(rest.size());
+        case TokenPart::kKinkSwitch:
             return true;
-        }
-        case TokenKind::kAge:
-            return (!value.empty() && value.size() <= 3 &&
-                    value.find_first_not_of("0123456789") == std::string_view::npos) ||
-                   IsLevelMark(value);
-        case TokenKind::kKinkTokens:
-            return value.empty();
-        default:
-            return false;
     }
+    return false;
+}
+
+// Whether `value` may follow the tag of `row` in a section token: each part of its kind of
+// token in turn, and nothing after them.
+bool IsTokenValue(const CategoryInfo& row, std::string_view value) {
+    const TokenShape shape = ShapeOf(row.token);
+    for (std::size_t i = 0; i < shape.count; ++i) {
+        if (!TakePart(shape.parts[i], row, value)) {
+            return false;
+        }
+    }
+    return shape.count > 0 && value.empty();
 }
 
 bool IsKinkToken(std::string_view word) {

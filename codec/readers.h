@@ -39,10 +39,10 @@ struct Family {
 // Reads the header and the family code; a text ending inside the family code
 // leaves family 0.
 inline Family ReadFamily(std::string_view text) {
-    if (text.size() < 4 || text.substr(0, 4) != "2.0F") {
+    if (text.substr(0, kCodeHeader.size()) != kCodeHeader) {
         return {Start::kNoHeader, 0, 0};
     }
-    std::size_t pos = SkipBlanks(text, 4);
+    std::size_t pos = SkipBlanks(text, kCodeHeader.size());
     if (pos >= text.size()) {
         return {Start::kAccepted, 0, pos};
     }
@@ -76,11 +76,12 @@ std::size_t ReadSpecifics(std::string_view text, std::size_t pos, std::uint32_t&
     std::size_t from = pos;  // where the run of the next digit or letter begins, with its blanks
     for (; pos < text.size(); ++pos) {
         const auto c = static_cast<unsigned char>(text[pos]);
-        if (c == ' ') {
+        if (c == kBlank) {
             continue;
         }
         if (IsDigit(c)) {
-            anthro = std::min(c - '0', 7);  // "8" and "9" are past the top of the scale
+            // The digits past the anthro digits are past the top of the scale.
+            anthro = std::min<unsigned>(c - '0', kAnthroDigits.size() - 1);
             Took(record, from, pos + 1, kAnthroCategory);
             from = pos + 1;
             continue;
@@ -112,14 +113,14 @@ std::size_t ReadSpeciesAndSpecifics(std::string_view text, std::size_t pos, unsi
         if (letter < kLetterCount && kFamilyTables.species[family][letter] != 0) {
             species = kFamilyTables.species[family][letter];
             ++pos;
-        } else if (c == '*') {
+        } else if (c == kAnySpecies) {
             ++pos;
         }
     }
-    if (At(text, pos) == '[') {
+    if (At(text, pos) == kNameOpen) {
         ++pos;
         const std::size_t rest = text.size() - pos;
-        const void* close = rest == 0 ? nullptr : std::memchr(text.data() + pos, ']', rest);
+        const void* close = rest == 0 ? nullptr : std::memchr(text.data() + pos, kNameClose, rest);
         const std::size_t end =
             close == nullptr
                 ? text.size()
@@ -144,28 +145,17 @@ inline std::size_t ReadWork(std::string_view text, std::size_t pos, R& record) {
     bool trained = false;
     while (pos < text.size()) {
         const auto c = static_cast<unsigned char>(text[pos]);
-        switch (c) {
-            case ' ':
-                ++pos;
-                continue;
-            case '/':
-                trained = true;
-                ++pos;
-                continue;
-            case '#':
-            case '+':
-            case '*':
-            case '-':
-                if (!trained) {
-                    r.workType = c == '#'   ? 0
-                                 : c == '+' ? kWorkOther
-                                 : c == '*' ? kWorkLooking
-                                            : kWorkNotWorking;
-                }
-                ++pos;
-                continue;
-            default:
-                break;
+        if (c == kBlank || c == kSlash) {
+            trained |= c == kSlash;
+            ++pos;
+            continue;
+        }
+        if (const unsigned mark = kWorkMarks[c]; mark != kNoValue) {
+            if (!trained) {
+                r.workType = mark;
+            }
+            ++pos;
+            continue;
         }
         const unsigned first = LetterIndex(c, 'a');
         if (first >= kLetterCount || !kWorkTables.lead[first]) {
@@ -217,7 +207,7 @@ std::size_t ReadChoiceLetters(std::string_view text, std::size_t pos,
                               const std::array<Mask, N>& masks, unsigned& flags) {
     for (; pos < text.size(); ++pos) {
         const auto c = static_cast<unsigned char>(text[pos]);
-        if (c == ' ') {
+        if (c == kBlank) {
             continue;
         }
         if (masks[c] == 0) {
@@ -272,18 +262,13 @@ void ReadKinks(std::string_view text, std::size_t pos, R& record) {
 // Where a token reader stops the whole line: at its end, or in the kink section.
 inline constexpr std::size_t kStop = std::string_view::npos;
 
-// Reads what follows the tag of category `c`, as its row in the table says, and returns the
-// position after it, or kStop. The kink tokens after the kink switch are read by ReadToken.
-template <int c, typename R>
-std::size_t ReadValue(std::string_view text, std::size_t pos, R& record) {
+// Reads part `part` of the token of category `c` from `pos`, and returns the position after
+// it, or kStop.
+template <TokenPart part, int c, typename R>
+std::size_t ReadPart(std::string_view text, std::size_t pos, R& record) {
     PROFILE& r = Fields(record);
     constexpr const CategoryInfo& row = kCategoryTable[c];
-    constexpr TokenKind kind = row.token;
-    if constexpr (kind == TokenKind::kLevel) {
-        const Read level = LevelMarksAt(text, pos);
-        row.level->set(r, level.value);
-        return level.pos;
-    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
+    if constexpr (part == TokenPart::kFlagLetter) {
         pos = SkipBlanks(text, pos);
         if (pos >= text.size()) {
             return kStop;
@@ -292,37 +277,53 @@ std::size_t ReadValue(std::string_view text, std::size_t pos, R& record) {
             row.extra->set(r, 1);
             ++pos;
         }
+        return pos;
+    } else if constexpr (part == TokenPart::kGenderLetter) {
+        const Read gender = GenderLetterAt(text, pos);
+        row.gender->set(r, gender.value);
+        return gender.pos;
+    } else if constexpr (part == TokenPart::kMarks) {
         const Read level = LevelMarksAt(text, pos);
         row.level->set(r, level.value);
         return level.pos;
-    } else if constexpr (kind == TokenKind::kGendered) {
-        const Read gender = GenderLetterAt(text, pos);
-        const Read level = LevelMarksAt(text, gender.pos);
-        const Read attraction = AttractionMarksAt(text, level.pos);
-        row.gender->set(r, gender.value);
-        row.level->set(r, level.value);
+    } else if constexpr (part == TokenPart::kAttraction) {
+        const Read attraction = AttractionMarksAt(text, pos);
         row.extra->set(r, attraction.value);
         return attraction.pos;
-    } else if constexpr (kind == TokenKind::kChoices) {
+    } else if constexpr (part == TokenPart::kChoiceLetters) {
         unsigned flags = row.extra->get(r);
         pos = ReadChoiceLetters(text, pos, kChoiceBits<c>, flags);
         row.extra->set(r, flags);
-        if (pos >= text.size()) {
-            return kStop;
-        }
-        const Read level = LevelMarksAt(text, pos);
-        row.level->set(r, level.value);
-        return level.pos;
-    } else if constexpr (kind == TokenKind::kWork) {
+        return pos >= text.size() ? kStop : pos;
+    } else if constexpr (part == TokenPart::kWork) {
         return ReadWork(text, pos, record);
-    } else if constexpr (kind == TokenKind::kAge) {
+    } else if constexpr (part == TokenPart::kAge) {
         return ReadAge(text, pos, record);
-    } else if constexpr (kind == TokenKind::kKinkTokens) {
+    } else {
+        static_assert(part == TokenPart::kKinkSwitch, "a part the reader cannot read");
         row.field->set(r, 1);  // the kink tokens that follow are read by ReadToken
         return pos;
-    } else {
-        static_assert(kind == TokenKind::kLevel, "a token the reader cannot read");
     }
+}
+
+template <int c>
+inline constexpr TokenShape kShapeOf = ShapeOf(kCategoryTable[c].token);
+
+// Reads the parts I... of the token of category `c` in turn, until one stops the line.
+template <int c, typename R, std::size_t... I>
+std::size_t ReadParts(std::string_view text, std::size_t pos, R& record,
+                      std::index_sequence<I...>) {
+    ((pos = pos == kStop ? kStop : ReadPart<kShapeOf<c>.parts[I], c>(text, pos, record)), ...);
+    return pos;
+}
+
+// Reads what follows the tag of category `c`, part by part as the shape of its kind of token
+// says, and returns the position after it, or kStop. The kink tokens after the kink switch
+// are read by ReadToken.
+template <int c, typename R>
+std::size_t ReadValue(std::string_view text, std::size_t pos, R& record) {
+    static_assert(kShapeOf<c>.count > 0, "a token the reader cannot read");
+    return ReadParts<c>(text, pos, record, std::make_index_sequence<kShapeOf<c>.count>());
 }
 
 // Reads the token of category `c` whose tag stands just before `pos`.
@@ -375,7 +376,7 @@ template <typename R>
 void ReadTags(std::string_view text, std::size_t pos, R& r) {
     while (pos < text.size()) {
         const char tag = text[pos++];
-        if (tag == ' ') {
+        if (tag == kBlank) {
             continue;  // the common case, kept off the table
         }
         const TokenReader<R> read = kTokenReaders<R>[static_cast<unsigned char>(tag)];

@@ -161,18 +161,86 @@ inline unsigned LetterIndex(int c, char first) {
     return static_cast<unsigned>(c - first);  // >= 26 when c is no such letter or -1
 }
 
-// Values of the answer marks "#", "+", "-", "*" by character, -1 for others;
-// index 256 stands for the end of the text.
+// Values of the answer marks (kKinkMarks) by character, -1 for others; index 256 stands for
+// the end of the text.
 inline constexpr std::array<std::int8_t, 257> kAnswerMarks = [] {
     std::array<std::int8_t, 257> marks{};
     for (auto& m : marks) {
         m = -1;
     }
-    marks['#'] = 0;
-    marks['+'] = 1;
-    marks['-'] = 2;
-    marks['*'] = 3;
+    for (std::size_t i = 0; i < kKinkMarks.size(); ++i) {
+        marks[static_cast<unsigned char>(kKinkMarks[i])] = static_cast<std::int8_t>(i);
+    }
     return marks;
+}();
+
+// No value: the byte is no such mark or letter.
+inline constexpr std::uint8_t kNoValue = 0xFF;
+
+// Values of the attraction marks (kAttractionMarks) by character, kNoValue for others.
+inline constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    for (auto& v : values) {
+        v = kNoValue;
+    }
+    for (std::size_t i = 0; i < kAttractionMarks.size(); ++i) {
+        values[static_cast<unsigned char>(kAttractionMarks[i])] = static_cast<std::uint8_t>(i);
+    }
+    return values;
+}();
+
+// By character: the gender value in bits 0-1 and, in bit 2, whether it is a gender letter of
+// any gendered token; the reader takes each for either gender.
+inline constexpr std::uint8_t kGenderTaken = 4;
+
+inline constexpr std::array<std::uint8_t, 256> kGenderLetters = [] {
+    std::array<std::uint8_t, 256> letters{};
+    for (const CategoryInfo& row : kCategoryTable) {
+        for (std::size_t g = 0; row.genderLetters != nullptr && g < row.genderLetters->size();
+             ++g) {
+            letters[static_cast<unsigned char>((*row.genderLetters)[g])] =
+                static_cast<std::uint8_t>(g | kGenderTaken);
+        }
+    }
+    return letters;
+}();
+
+// The work type of the one-character work codes ("#", "+", ...), which the reader takes
+// before the trained fields, kNoValue for others; where two rows share a code, the later.
+inline constexpr std::array<std::uint8_t, 256> kWorkMarks = [] {
+    std::array<std::uint8_t, 256> types{};
+    for (auto& type : types) {
+        type = kNoValue;
+    }
+    for (std::size_t r = 0; r < kWorkTypes.size(); ++r) {
+        if (kWorkTypes[r].code.size() == 1) {
+            types[static_cast<unsigned char>(kWorkTypes[r].code[0])] = static_cast<std::uint8_t>(r);
+        }
+    }
+    return types;
+}();
+
+// How each byte moves the level of level marks: kLevelSkip for a blank, kLevelEnd for a byte
+// that ends the marks before it, kLevelUp, kLevelDown, or the level a mark sets and ends the
+// marks at.
+inline constexpr std::uint8_t kLevelSkip = 0xF0;
+inline constexpr std::uint8_t kLevelEnd = 0xF1;
+inline constexpr std::uint8_t kLevelUp = 0xF2;
+inline constexpr std::uint8_t kLevelDown = 0xF3;
+
+inline constexpr std::array<std::uint8_t, 256> kLevelSteps = [] {
+    std::array<std::uint8_t, 256> steps{};
+    for (auto& step : steps) {
+        step = kLevelEnd;
+    }
+    steps[static_cast<unsigned char>(kBlank)] = kLevelSkip;
+    for (const LevelMarkRule& rule : kLevelMarkRules) {
+        steps[static_cast<unsigned char>(rule.mark)] = rule.step > 0 ? kLevelUp
+                                                       : rule.step < 0
+                                                           ? kLevelDown
+                                                           : static_cast<std::uint8_t>(rule.to);
+    }
+    return steps;
 }();
 
 // --- Readers ---------------------------------------------------------------------
@@ -191,47 +259,38 @@ inline int At(std::string_view text, std::size_t pos) {
 }
 
 inline std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && text[pos] == ' ') {
+    while (pos < text.size() && text[pos] == kBlank) {
         ++pos;
     }
     return pos;
 }
 
 inline Read LevelMarksAt(std::string_view text, std::size_t pos) {
-    unsigned level = 4;
+    unsigned level = kMiddleLevel;
     for (; pos < text.size(); ++pos) {
-        switch (text[pos]) {
-            case ' ':
+        const unsigned step = kLevelSteps[static_cast<unsigned char>(text[pos])];
+        switch (step) {
+            case kLevelSkip:
                 break;
-            case '+':
-                level += level < 7 ? 1 : 0;
+            case kLevelUp:
+                level += level < kTopLevel ? 1 : 0;
                 break;
-            case '-':
-                level -= level > 1 ? 1 : 0;
+            case kLevelDown:
+                level -= level > kLowestLevel ? 1 : 0;
                 break;
-            case '#':
-                return {0, pos + 1};
-            default:
+            case kLevelEnd:
                 return {level, pos};
+            default:
+                return {step, pos + 1};
         }
     }
     return {level, pos};
 }
 
 inline Read GenderLetterAt(std::string_view text, std::size_t pos) {
-    switch (At(text, pos)) {
-        case 'm':
-            return {1, pos + 1};
-        case 'f':
-            return {2, pos + 1};
-        case 'h':
-            return {3, pos + 1};
-        case 'p':
-        case '#':
-            return {0, pos + 1};
-        default:
-            return {0, pos};
-    }
+    const unsigned letter =
+        pos < text.size() ? kGenderLetters[static_cast<unsigned char>(text[pos])] : 0u;
+    return {letter & 3u, pos + (letter >> 2)};
 }
 
 // The value of an answer mark at `pos`, or -1.
@@ -239,24 +298,28 @@ inline int AnswerMarkAt(std::string_view text, std::size_t pos) {
     return kAnswerMarks[pos < text.size() ? static_cast<unsigned char>(text[pos]) : 256u];
 }
 
+// The value of an attraction mark at `pos`, or -1.
+inline int AttractionMarkAt(std::string_view text, std::size_t pos) {
+    const unsigned value =
+        pos < text.size() ? kAttractionValues[static_cast<unsigned char>(text[pos])] : kNoValue;
+    return value == kNoValue ? -1 : static_cast<int>(value);
+}
+
 inline Read AttractionMarksAt(std::string_view text, std::size_t pos) {
     pos = SkipBlanks(text, pos);
-    if (At(text, pos) != '/') {
+    if (At(text, pos) != kSlash) {
         return {0, pos};
     }
     pos = SkipBlanks(text, pos + 1);
-    const int first = At(text, pos);
-    const int guys = first == '!' ? 0 : first == '#' ? -1 : AnswerMarkAt(text, pos);
+    const int guys = AttractionMarkAt(text, pos);
     if (guys < 0) {
         return {0, pos};
     }
     pos = SkipBlanks(text, pos + 1);
-    const int second = At(text, pos);
-    if (second == '#') {
+    if (At(text, pos) == kNoAnswerMark) {
         return {0, pos};
     }
-    // "!", the writer's mark of an unspecified half, is taken like the other marks.
-    int girls = second == '!' ? 0 : AnswerMarkAt(text, pos);
+    int girls = AttractionMarkAt(text, pos);
     if (girls < 0) {
         girls = 0;
     } else {

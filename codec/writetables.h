@@ -46,7 +46,7 @@ inline constexpr std::array<Piece, 8> kLevelPieces = [] {
 inline constexpr std::array<Piece, 16> kAttractionPieces = [] {
     std::array<Piece, 16> pieces{};
     for (unsigned nibble = 1; nibble < pieces.size(); ++nibble) {
-        pieces[nibble] = MakePiece("/", OneLetter(kAttractionMarks[nibble & 3u]),
+        pieces[nibble] = MakePiece(OneLetter(kSlash), OneLetter(kAttractionMarks[nibble & 3u]),
                                    OneLetter(kAttractionMarks[(nibble >> 2) & 3u]));
     }
     return pieces;
@@ -56,7 +56,7 @@ inline constexpr std::array<Piece, 16> kAttractionPieces = [] {
 inline constexpr std::array<Piece, 32> kHeadPieces = [] {
     std::array<Piece, 32> pieces{};
     for (std::size_t f = 0; f < pieces.size(); ++f) {
-        pieces[f] = MakePiece("2.0F", kFamilies[f < kFamilyOther ? f : kFamilyOther].code);
+        pieces[f] = MakePiece(kCodeHeader, kFamilies[f < kFamilyOther ? f : kFamilyOther].code);
     }
     return pieces;
 }();
@@ -90,7 +90,7 @@ constexpr std::array<Piece, 8 * N> TaggedLevels(char tag,
     for (std::size_t first = 0; first < N; ++first) {
         for (std::size_t level = 0; level < 8; ++level) {
             pieces[first * 8 + level] =
-                MakePiece(" ", OneLetter(tag), firsts[first]).Add(kLevelMarks[level]);
+                MakePiece(OneLetter(kBlank), OneLetter(tag), firsts[first]).Add(kLevelMarks[level]);
         }
     }
     return pieces;
@@ -110,26 +110,26 @@ constexpr auto MakeTokenPieces() {
         return TaggedLevels<4>(row.tag, {OneLetter(letters[0]), OneLetter(letters[1]),
                                          OneLetter(letters[2]), OneLetter(letters[3])});
     } else if constexpr (row.token == TokenKind::kWork) {
-        // Work codes; values past the list are written "+".
+        // Work codes; values past the list are written as "Other".
         std::array<Piece, 32> pieces{};
         for (std::size_t i = 0; i < pieces.size(); ++i) {
-            pieces[i] = MakePiece(" ", OneLetter(row.tag),
-                                  i < kWorkTypes.size() ? kWorkTypes[i].code : "+");
+            pieces[i] = MakePiece(OneLetter(kBlank), OneLetter(row.tag),
+                                  kWorkTypes[i < kWorkTypes.size() ? i : kWorkOther].code);
         }
         return pieces;
     } else if constexpr (row.token == TokenKind::kAge) {
         // No answer, the exact age in digits or the bracket's level marks.
         std::array<Piece, std::size_t{1} << FindField("age")->width> pieces{};
         for (unsigned age = 0; age < pieces.size(); ++age) {
-            Piece& piece = pieces[age].Add(" ").Add(OneLetter(row.tag));
+            Piece& piece = pieces[age].Add(OneLetter(kBlank)).Add(OneLetter(row.tag));
             if (age == 0) {
-                piece.Add("#");
+                piece.Add(kLevelMarks[0]);
             } else if (age > kMaxExactAge) {
                 piece.Add(kLevelMarks[age - kMaxExactAge]);
             } else {
-                const std::array<char, 3> digits = {static_cast<char>('0' + age / 100),
-                                                    static_cast<char>('0' + age / 10 % 10),
-                                                    static_cast<char>('0' + age % 10)};
+                const std::array<char, 3> digits = {kDecimalDigits[age / 100],
+                                                    kDecimalDigits[age / 10 % 10],
+                                                    kDecimalDigits[age % 10]};
                 const std::size_t skip = age >= 100 ? 0 : age >= 10 ? 1 : 2;
                 piece.Add(std::string_view(digits.data() + skip, 3 - skip));
             }
@@ -213,7 +213,8 @@ inline constexpr auto kChoiceLetters = MakeLetterTables([] {
 inline constexpr std::array<Piece, kTrainedFieldCount> kTrainedPieces = [] {
     std::array<Piece, kTrainedFieldCount> pieces{};
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        pieces[i] = MakePiece("/", kWorkTypes[static_cast<std::size_t>(kTrainedFieldRows[i])].code);
+        pieces[i] = MakePiece(OneLetter(kSlash),
+                              kWorkTypes[static_cast<std::size_t>(kTrainedFieldRows[i])].code);
     }
     return pieces;
 }();

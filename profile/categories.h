@@ -10,6 +10,7 @@
 #include "profile/helptexts.h"
 #include "profile/profile.h"
 #include "profile/textcontexts.h"
+#include "profile/tokens.h"
 #include "profile/vocabulary.h"
 
 namespace brindlex {
@@ -62,21 +63,6 @@ constexpr ListQuestions ListQuestionsOf(PageKind page) {
 
 // The labels beside the slider.
 enum class LabelSet : std::uint8_t { kNone, kDigits, kWords };
-
-// How the code line carries a category.
-enum class TokenKind : std::uint8_t {
-    kSpecies,       // the family code, the species letter and the custom name
-    kTraitLetters,  // trait letters after the anthro digit
-    kAnthroDigit,   // one digit after the species
-    kLevel,         // tag, level marks
-    kFlaggedLevel,  // tag, a flag letter above some level, level marks
-    kGendered,      // tag, gender letter, level marks, "/" and the attraction marks
-    kWork,          // tag, work code, "/" and the trained fields
-    kAge,           // tag, the exact age in digits or the bracket as level marks
-    kChoices,       // tag, choice letters from some level on, level marks
-    kKinkTokens,    // tag, then one token per answered kink
-    kNone,          // carried by the token of another category
-};
 
 struct CategoryInfo {
     std::string_view caption;  // in the category list

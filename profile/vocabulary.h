@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "profile/profile.h"
+#include "profile/tokens.h"
 
 namespace brindlex {
 
@@ -89,7 +90,7 @@ inline constexpr std::array<std::string_view, 4> kCharacterGenders = {"Polymorph
 inline constexpr std::array<std::string_view, 4> kOwnGenders = {"Unspecify", "Male", "Female",
                                                                 "Herm"};
 inline constexpr std::array<char, 4> kCharacterGenderLetters = {'p', 'm', 'f', 'h'};
-inline constexpr std::array<char, 4> kOwnGenderLetters = {'#', 'm', 'f', 'h'};
+inline constexpr std::array<char, 4> kOwnGenderLetters = {kNoAnswerMark, 'm', 'f', 'h'};
 
 // --- Character traits, in the order of their check boxes --------------------
 
@@ -198,11 +199,7 @@ inline constexpr std::array<char, 4> kAttractionMarks = {'!', '+', '-', '*'};
 
 inline constexpr std::array<std::string_view, 4> kKinkAnswerNames = {"Unspecify", "Like", "Dislike",
                                                                      "Maybe"};
-inline constexpr std::array<char, 4> kKinkMarks = {'#', '+', '-', '*'};
-
-// The mark of each level 0..7; the middle level 4 has none.
-inline constexpr std::array<std::string_view, 8> kLevelMarks = {"#", "---", "--", "-",
-                                                                "",  "+",   "++", "+++"};
+inline constexpr std::array<char, 4> kKinkMarks = {kNoAnswerMark, '+', '-', '*'};
 
 // --- Kinks -------------------------------------------------------------------
 
