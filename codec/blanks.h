@@ -11,12 +11,14 @@
 #include <emmintrin.h>
 #endif
 #include "codec/wide.h"
+#include "codec/writetables.h"
 #include "profile/categories.h"
 
 namespace brindlex::reading {
 
-// The longest tag section read here; the writer's is at most 733 bytes.
+// The longest tag section read here, longer than any the writer writes.
 inline constexpr std::size_t kFastMax = 1024;
+static_assert(writing::kLongestTokens < kFastMax, "a written tag section too long to read");
 inline constexpr unsigned kMainTokens = kTokenOrder.size() - 1;  // all but the kink tag
 
 constexpr bool IsBlank(char c) {

@@ -61,9 +61,13 @@ constexpr std::array<KinkMarks, 16> kKinkCellMarks = [] {
 constexpr std::size_t kHeadCapacity = 16;
 // A custom name written into the same buffer, with its brackets.
 constexpr std::size_t kNameRoom = 256;
-// Everything after the custom name: at most 733, the kinks 534 of them; the writer may store
-// a few bytes past what it writes.
+// Everything after the custom name.
 constexpr std::size_t kTailCapacity = 1024;
+// How far past what it writes the writer may store: a piece or a run of letters is copied
+// whole.
+constexpr std::size_t kOverrun = 8;
+static_assert(writing::kLongestHead + kOverrun <= kHeadCapacity, "the head outgrows its room");
+static_assert(writing::kLongestTail + kOverrun <= kTailCapacity, "the tail outgrows its room");
 
 class Writer {
 public:

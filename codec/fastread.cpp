@@ -535,7 +535,7 @@ template <bool kWide, std::size_t... I>
 BRINDLEX_INLINE bool FastMainTokens(const char* text, const std::uint16_t* blanks, bool kinks,
                                     const std::uint8_t* levels, PROFILE& r,
                                     std::index_sequence<I...>) {
-    Answers a;  // filled by the tokens before it is read
+    Answers a{};
     const bool read =
         (static_cast<unsigned>(FastToken<I, kWide>(text, blanks, a, levels)) & ...) != 0;
     a[IndexOf(kKinkRow.field)] = kinks;
@@ -556,7 +556,7 @@ bool FastTags(const char* text, const Blanks& blanks, [[maybe_unused]] const std
     bool read;
 #if defined(BRINDLEX_WIDE)
     if (places != nullptr && blanks[kLevelTokensEnd] < kWideReach) {
-        std::array<std::uint8_t, 16> levels;  // filled before it is read
+        std::array<std::uint8_t, 16> levels{};
         const bool levelsRead = ReadLevelTokensWide(text, places, levels.data());
         read = FastMainTokens<true>(text, blanks.data(), kinks, levels.data(), r, kTokens) &
                levelsRead;

@@ -228,4 +228,70 @@ inline constexpr std::array<std::uint32_t, 32> kTrainedFieldOfRow = [] {
     return bits;
 }();
 
+// --- The longest line ---------------------------------------------------------------
+
+constexpr std::size_t LongestOf(std::size_t a, std::size_t b) {
+    return a > b ? a : b;
+}
+
+constexpr std::size_t LongestWorkCode(bool trainedOnly) {
+    std::size_t longest = 0;
+    for (const WorkType& work : kWorkTypes) {
+        longest =
+            trainedOnly && work.trainedField < 0 ? longest : LongestOf(longest, work.code.size());
+    }
+    return longest;
+}
+
+// The longest text of part `part` of the token of `row`, as the writer writes it.
+constexpr std::size_t LongestPart(TokenPart part, const CategoryInfo& row) {
+    switch (part) {
+        case TokenPart::kFlagLetter:
+        case TokenPart::kGenderLetter:
+            return 1;
+        case TokenPart::kMarks:
+            return kLongestLevelMarks;
+        case TokenPart::kAttraction:
+            return 3;  // the slash and two marks
+        case TokenPart::kChoiceLetters:
+            return row.choiceCount;
+        case TokenPart::kWork:
+            return LongestWorkCode(false) + kTrainedFieldCount * (1 + LongestWorkCode(true));
+        case TokenPart::kAge:
+            return LongestOf(3, kLongestLevelMarks);  // kMaxExactAge has three digits
+        case TokenPart::kKinkSwitch: {
+            std::size_t kinks = 0;
+            for (std::string_view code : kKinkWritingCodes) {
+                kinks += kKinkLead.size() + code.size() + 2;  // two marks
+            }
+            return kinks;
+        }
+    }
+    throw "a part without a longest text";
+}
+
+// The longest tag section, every token with the blank before it.
+inline constexpr std::size_t kLongestTokens = [] {
+    std::size_t size = 0;
+    for (int c : kTokenOrder) {
+        const CategoryInfo& row = kCategoryTable[static_cast<std::size_t>(c)];
+        const TokenShape shape = ShapeOf(row.token);
+        size += 2;  // the blank and the tag
+        for (std::size_t i = 0; i < shape.count; ++i) {
+            size += LongestPart(shape.parts[i], row);
+        }
+    }
+    return size;
+}();
+
+// The longest head up to the species letter, and everything after the custom name.
+inline constexpr std::size_t kLongestHead = [] {
+    std::size_t family = 0;
+    for (const SpeciesFamily& f : kFamilies) {
+        family = LongestOf(family, f.code.size());
+    }
+    return kCodeHeader.size() + family + 1;
+}();
+inline constexpr std::size_t kLongestTail = 1 + kTraitCount + kLongestTokens;
+
 }  // namespace brindlex::writing

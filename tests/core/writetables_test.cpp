@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
+#include "codec/codec.h"
 #include "codec/writetables.h"
+#include "randomrecords.h"
 
 namespace brindlex::writing {
 namespace {
@@ -63,6 +66,30 @@ TEST(TokenPieces, AgesAndFlaggedLevels) {
     // Flag letter only in the second half, which the writer picks from flagMinLevel on.
     EXPECT_EQ(text(kTokenPieces<kInterwebsCategory>[7]), " N+++");
     EXPECT_EQ(text(kTokenPieces<kInterwebsCategory>[8 + 7]), " Nf+++");
+}
+
+// The bound the buffers are checked against holds for the longest lines: every field at its
+// top, and random records; and it is no loose guess.
+TEST(LongestLine, NoLineOutgrowsTheBound) {
+    PROFILE top;
+    for (const FieldInfo& f : kProfileFields) {
+        f.set(top, f.maxValue());
+    }
+    top.speciesFamily = 3;  // a family with species letters and no name
+    top.speciesIndex = 1;
+    top.workType = 1;  // a two-letter code
+    top.age = 100;
+    top.compyFlags = 0x0F;  // all five would write no letter
+    top.kinkPrefs.fill(static_cast<std::uint8_t>(MakeKinkCell(1, 2) * 0x11u));  // two marks each
+    const std::string longest = ComposeCode(top);
+    EXPECT_LE(longest.size(), kLongestHead + kLongestTail);
+    EXPECT_GE(longest.size() + 8, kLongestHead + kLongestTail) << longest;
+    std::mt19937 rng(3);
+    for (int i = 0; i < 2000; ++i) {
+        PROFILE p = RandomRecord(rng);
+        p.customSpeciesName.clear();
+        ASSERT_LE(ComposeCode(p).size(), kLongestHead + kLongestTail);
+    }
 }
 
 }  // namespace
