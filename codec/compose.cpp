@@ -71,22 +71,22 @@ static_assert(writing::kLongestTail + kOverrun <= kTailCapacity, "the tail outgr
 
 class Writer {
 public:
-    explicit Writer(char* start) : at_(start) {}
+    explicit Writer(char* start) : m_at(start) {}
 
-    void Put(char c) { *at_++ = c; }
+    void Put(char c) { *m_at++ = c; }
     // Writes `c` when `write` is set; the byte is stored either way.
     void PutIf(char c, bool write) {
-        *at_ = c;
-        at_ += write ? 1 : 0;
+        *m_at = c;
+        m_at += write ? 1 : 0;
     }
     void Put(const Piece& piece) {
-        std::memcpy(at_, piece.text.data(), piece.text.size());
-        at_ += piece.size;
+        std::memcpy(m_at, piece.text.data(), piece.text.size());
+        m_at += piece.size;
     }
     void Tag(char tag) {
         const char text[2] = {kBlank, tag};
-        std::memcpy(at_, text, sizeof text);
-        at_ += 2;
+        std::memcpy(m_at, text, sizeof text);
+        m_at += 2;
     }
     // The letters of the set flags among `flags`.
     template <std::size_t N>
@@ -94,23 +94,23 @@ public:
         for (std::size_t run = 0; run < tables.kRuns; ++run) {
             const writing::Letters& letters =
                 tables.runs[run][(flags >> tables.lowBit[run]) & 0xFFu];
-            std::memcpy(at_, letters.text.data(), letters.text.size());
-            at_ += letters.size;
+            std::memcpy(m_at, letters.text.data(), letters.text.size());
+            m_at += letters.size;
         }
     }
     // A kink token whose cell is not 0.
     void Kink(const KinkToken& token, const PROFILE& p) {
         const unsigned cell = (p.kinkPrefs[token.byte] >> token.shift) & 0x0Fu;
         const KinkMarks& marks = kKinkCellMarks[cell];
-        std::memcpy(at_, token.lead.data(), token.lead.size());
-        std::memcpy(at_ + token.size, marks.text.data(), marks.text.size());
-        at_ += token.size + marks.size;
+        std::memcpy(m_at, token.lead.data(), token.lead.size());
+        std::memcpy(m_at + token.size, marks.text.data(), marks.text.size());
+        m_at += token.size + marks.size;
     }
 
-    char* end() const { return at_; }
+    char* end() const { return m_at; }
 
 private:
-    char* at_;
+    char* m_at;
 };
 
 // "2.0F", the family code and the species letter or "*"; resets a species index the family
