@@ -161,33 +161,31 @@ inline unsigned LetterIndex(int c, char first) {
     return static_cast<unsigned>(c - first);  // >= 26 when c is no such letter or -1
 }
 
+// The place of each of `marks` by character, `none` for other characters; N - 1 is past
+// the characters, for the end of the text.
+template <typename T, std::size_t N, std::size_t M>
+constexpr std::array<T, N> PlacesOf(const std::array<char, M>& marks, T none) {
+    std::array<T, N> places{};
+    for (auto& place : places) {
+        place = none;
+    }
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        places[static_cast<unsigned char>(marks[i])] = static_cast<T>(i);
+    }
+    return places;
+}
+
 // Values of the answer marks (kKinkMarks) by character, -1 for others; index 256 stands for
 // the end of the text.
-inline constexpr std::array<std::int8_t, 257> kAnswerMarks = [] {
-    std::array<std::int8_t, 257> marks{};
-    for (auto& m : marks) {
-        m = -1;
-    }
-    for (std::size_t i = 0; i < kKinkMarks.size(); ++i) {
-        marks[static_cast<unsigned char>(kKinkMarks[i])] = static_cast<std::int8_t>(i);
-    }
-    return marks;
-}();
+inline constexpr std::array<std::int8_t, 257> kAnswerMarks =
+    PlacesOf<std::int8_t, 257>(kKinkMarks, std::int8_t{-1});
 
 // No value: the byte is no such mark or letter.
 inline constexpr std::uint8_t kNoValue = 0xFF;
 
 // Values of the attraction marks (kAttractionMarks) by character, kNoValue for others.
-inline constexpr std::array<std::uint8_t, 256> kAttractionValues = [] {
-    std::array<std::uint8_t, 256> values{};
-    for (auto& v : values) {
-        v = kNoValue;
-    }
-    for (std::size_t i = 0; i < kAttractionMarks.size(); ++i) {
-        values[static_cast<unsigned char>(kAttractionMarks[i])] = static_cast<std::uint8_t>(i);
-    }
-    return values;
-}();
+inline constexpr std::array<std::uint8_t, 256> kAttractionValues =
+    PlacesOf<std::uint8_t, 256>(kAttractionMarks, kNoValue);
 
 // By character: the gender value in bits 0-1 and, in bit 2, whether it is a gender letter of
 // any gendered token; the reader takes each for either gender.
