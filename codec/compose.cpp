@@ -15,8 +15,6 @@ namespace brindlex {
 
 namespace {
 
-using writing::kAttractionPieces;
-using writing::kLevelPieces;
 using writing::Piece;
 
 // The kinks in the order the line writes them: "  " + code, its length, and where their
@@ -157,46 +155,118 @@ Writer WriteKinks(Writer w, const PROFILE& p) {
     return w;
 }
 
-// The token of category `c`, as its row in the table says; expanded at compile time so
-// that writing a line is straight-line code. The writers take and return the Writer by
-// value, so that its place stays in a register while bytes are stored.
+// How the writer writes each part of a token: the value of the record that picks its text
+// (writing::PartText), what it writes after that text, and whether the token is written at
+// all. The writers take and return the Writer by value, so that its place stays in a register
+// while bytes are stored.
+struct PartDefaults {
+    static unsigned Value(const PROFILE&) { return 0; }
+    static Writer Rest(Writer w, const PROFILE&) { return w; }
+    static bool Written(const PROFILE&) { return true; }
+};
+
+template <int c, TokenPart part>
+struct PartWriter;
+
 template <int c>
-Writer WriteToken(Writer w, const PROFILE& p) {
-    constexpr const CategoryInfo& row = kCategoryTable[c];
-    constexpr TokenKind kind = row.token;
-    constexpr const auto& pieces = writing::kTokenPieces<c>;
-    if constexpr (kind == TokenKind::kLevel) {
-        w.Put(pieces[row.level->get(p)]);
-    } else if constexpr (kind == TokenKind::kFlaggedLevel) {
-        const unsigned level = row.level->get(p);
-        const bool flag = (row.extra->get(p) != 0) & (level >= row.flagMinLevel);
-        w.Put(pieces[unsigned{flag} * 8u + level]);
-    } else if constexpr (kind == TokenKind::kGendered) {
-        w.Put(pieces[row.gender->get(p) * 8u + row.level->get(p)]);
-        w.Put(kAttractionPieces[row.extra->get(p)]);
-    } else if constexpr (kind == TokenKind::kChoices) {
+struct PartWriter<c, TokenPart::kFlagLetter> : PartDefaults {
+    static unsigned Value(const PROFILE& p) {
+        constexpr const CategoryInfo& row = kCategoryTable[c];
+        const bool flagged = (row.extra->get(p) != 0) & (row.level->get(p) >= row.flagMinLevel);
+        return unsigned{flagged};
+    }
+};
+
+template <int c>
+struct PartWriter<c, TokenPart::kGenderLetter> : PartDefaults {
+    static unsigned Value(const PROFILE& p) { return kCategoryTable[c].gender->get(p); }
+};
+
+template <int c>
+struct PartWriter<c, TokenPart::kMarks> : PartDefaults {
+    static unsigned Value(const PROFILE& p) { return kCategoryTable[c].level->get(p); }
+};
+
+template <int c>
+struct PartWriter<c, TokenPart::kAttraction> : PartDefaults {
+    static unsigned Value(const PROFILE& p) { return kCategoryTable[c].extra->get(p); }
+};
+
+template <int c>
+struct PartWriter<c, TokenPart::kChoiceLetters> : PartDefaults {
+    static Writer Rest(Writer w, const PROFILE& p) {
+        constexpr const CategoryInfo& row = kCategoryTable[c];
         const unsigned level = row.level->get(p);
         const unsigned flags = row.extra->get(p);
         constexpr unsigned kAll = (1u << row.choiceCount) - 1u;
         const bool write = (level >= row.flagMinLevel) & !(row.omitAllChoices & (flags == kAll));
-        w.Tag(row.tag);
         w.Letters(writing::kChoiceLetters<c>, flags & (0u - unsigned{write}));
-        w.Put(kLevelPieces[level]);
-    } else if constexpr (kind == TokenKind::kWork) {
-        w.Put(pieces[row.field->get(p)]);
-        w = WriteTrainedFields(w, p);
-    } else if constexpr (kind == TokenKind::kAge) {
-        w.Put(pieces[row.field->get(p)]);
-    } else if constexpr (kind == TokenKind::kKinkTokens) {
-        // The kink section is written only when it is switched on.
-        if (row.field->get(p) != 0) {
-            w.Tag(row.tag);
-            w = WriteKinks(w, p);
-        }
-    } else {
-        static_assert(kind == TokenKind::kLevel, "a token the writer cannot write");
+        return w;
     }
-    return w;
+};
+
+template <int c>
+struct PartWriter<c, TokenPart::kWork> : PartDefaults {
+    static unsigned Value(const PROFILE& p) { return kCategoryTable[c].field->get(p); }
+    static Writer Rest(Writer w, const PROFILE& p) { return WriteTrainedFields(w, p); }
+};
+
+template <int c>
+struct PartWriter<c, TokenPart::kAge> : PartDefaults {
+    static unsigned Value(const PROFILE& p) { return kCategoryTable[c].field->get(p); }
+};
+
+// The kink section is written only when it is switched on.
+template <int c>
+struct PartWriter<c, TokenPart::kKinkSwitch> : PartDefaults {
+    static Writer Rest(Writer w, const PROFILE& p) { return WriteKinks(w, p); }
+    static bool Written(const PROFILE& p) { return kCategoryTable[c].field->get(p) != 0; }
+};
+
+// The index of the piece of the parts [i, last) joined, `index` holding the values before i.
+template <int c, std::size_t i, std::size_t last>
+unsigned JoinedIndex(const PROFILE& p, unsigned index) {
+    if constexpr (i == last) {
+        return index;
+    } else {
+        constexpr TokenPart part = writing::PartAt<c>(i);
+        const unsigned value = PartWriter<c, part>::Value(p);
+        return JoinedIndex<c, i + 1, last>(p, index * writing::PartText<c, part>::kValues + value);
+    }
+}
+
+// The parts from `first` on: the piece of those joined from there, the rest of the last of
+// them, then the parts after it.
+template <int c, std::size_t first>
+Writer WriteParts(Writer w, const PROFILE& p) {
+    constexpr std::size_t last = writing::JoinedEnd<c>(first);
+    constexpr const auto& pieces = writing::kJoinedPieces<c, first>;
+    if constexpr (pieces.size() > 1 || pieces[0].size > 0) {
+        w.Put(pieces[JoinedIndex<c, first, last>(p, 0)]);
+    }
+    w = PartWriter<c, writing::PartAt<c>(last - 1)>::Rest(w, p);
+    if constexpr (last < writing::kShape<c>.count) {
+        return WriteParts<c, last>(w, p);
+    } else {
+        return w;
+    }
+}
+
+template <int c, std::size_t... I>
+bool TokenWritten(const PROFILE& p, std::index_sequence<I...>) {
+    return (PartWriter<c, writing::PartAt<c>(I)>::Written(p) && ...);
+}
+
+// The token of category `c`, part after part as its shape says; expanded at compile time so
+// that writing a line is straight-line code.
+template <int c>
+Writer WriteToken(Writer w, const PROFILE& p) {
+    constexpr std::size_t kParts = writing::kShape<c>.count;
+    static_assert(kParts > 0, "a token without parts after its tag");
+    if (!TokenWritten<c>(p, std::make_index_sequence<kParts>())) {
+        return w;
+    }
+    return WriteParts<c, 0>(w, p);
 }
 
 template <std::size_t... I>

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "profile/categories.h"
 
@@ -33,14 +34,6 @@ constexpr Piece MakePiece(std::string_view a, std::string_view b = {}, std::stri
 constexpr std::string_view OneLetter(const char& letter) {
     return std::string_view(&letter, 1);
 }
-
-inline constexpr std::array<Piece, 8> kLevelPieces = [] {
-    std::array<Piece, 8> pieces{};
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        pieces[i] = MakePiece(kLevelMarks[i]);
-    }
-    return pieces;
-}();
 
 // "/" and the two attraction marks; nothing for an unanswered nibble.
 inline constexpr std::array<Piece, 16> kAttractionPieces = [] {
@@ -82,67 +75,213 @@ inline constexpr std::array<std::array<char, 16>, 32> kSpeciesLetters = [] {
     return letters;
 }();
 
-// " ", the tag, one of `firsts` and the level marks, at [first * 8 + level].
-template <std::size_t N>
-constexpr std::array<Piece, 8 * N> TaggedLevels(char tag,
-                                                const std::array<std::string_view, N>& firsts) {
-    std::array<Piece, 8 * N> pieces{};
-    for (std::size_t first = 0; first < N; ++first) {
-        for (std::size_t level = 0; level < 8; ++level) {
-            pieces[first * 8 + level] =
-                MakePiece(OneLetter(kBlank), OneLetter(tag), firsts[first]).Add(kLevelMarks[level]);
+// --- The parts of a token ---------------------------------------------------------------
+//
+// The writer writes a token's parts in the order of its shape (ShapeOf). A part is written
+// first as one of kValues texts, which the writer picks by a value of the record, and then as
+// a rest of at most kLongestRest characters that the writer puts together itself; a part
+// written without a text of the first kind has one empty one. The writer joins the texts of
+// the tag and of the parts that follow one another without a rest into one piece, picked by
+// all their values at once.
+
+constexpr std::size_t LongestOf(std::size_t a, std::size_t b) {
+    return a > b ? a : b;
+}
+
+constexpr std::size_t LongestWorkCode(bool trainedOnly) {
+    std::size_t longest = 0;
+    for (const WorkType& work : kWorkTypes) {
+        longest =
+            trainedOnly && work.trainedField < 0 ? longest : LongestOf(longest, work.code.size());
+    }
+    return longest;
+}
+
+template <int c, TokenPart part>
+struct PartText;
+
+// A part that the writer writes as a rest only.
+struct RestOnly {
+    static constexpr unsigned kValues = 1;
+    static constexpr Piece Text(unsigned) { return {}; }
+};
+
+// The row's flag letter for its extra field, when the writer writes it.
+template <int c>
+struct PartText<c, TokenPart::kFlagLetter> {
+    static constexpr unsigned kValues = 2;
+    static constexpr Piece Text(unsigned flagged) {
+        return MakePiece(kCategoryTable[c].flagLetters.substr(0, flagged));
+    }
+    static constexpr std::size_t kLongestRest = 0;
+};
+
+template <int c>
+struct PartText<c, TokenPart::kGenderLetter> {
+    static constexpr unsigned kValues = 4;
+    static constexpr Piece Text(unsigned gender) {
+        return MakePiece(OneLetter((*kCategoryTable[c].genderLetters)[gender]));
+    }
+    static constexpr std::size_t kLongestRest = 0;
+};
+
+template <int c>
+struct PartText<c, TokenPart::kMarks> {
+    static constexpr unsigned kValues = kLevelCount;
+    static constexpr Piece Text(unsigned level) { return MakePiece(kLevelMarks[level]); }
+    static constexpr std::size_t kLongestRest = 0;
+};
+
+// "/" and the two attraction marks; nothing for an unanswered nibble.
+template <int c>
+struct PartText<c, TokenPart::kAttraction> {
+    static constexpr unsigned kValues = 16;
+    static constexpr Piece Text(unsigned nibble) { return kAttractionPieces[nibble]; }
+    static constexpr std::size_t kLongestRest = 0;
+};
+
+// The letters of the set choices, as a rest.
+template <int c>
+struct PartText<c, TokenPart::kChoiceLetters> : RestOnly {
+    static constexpr std::size_t kLongestRest = kCategoryTable[c].choiceCount;
+};
+
+// The work code, values past the list written as "Other"; then "/" and the code of each
+// trained field, as a rest.
+template <int c>
+struct PartText<c, TokenPart::kWork> {
+    static constexpr unsigned kValues = 32;
+    static constexpr Piece Text(unsigned work) {
+        return MakePiece(kWorkTypes[work < kWorkTypes.size() ? work : kWorkOther].code);
+    }
+    static constexpr std::size_t kLongestRest = kTrainedFieldCount * (1 + LongestWorkCode(true));
+};
+
+// No answer, the exact age in digits or the bracket's level marks.
+template <int c>
+struct PartText<c, TokenPart::kAge> {
+    static constexpr unsigned kValues = 1u << FindField("age")->width;
+    static constexpr Piece Text(unsigned age) {
+        if (age == 0) {
+            return MakePiece(kLevelMarks[0]);
         }
+        if (age > kMaxExactAge) {
+            return MakePiece(kLevelMarks[age - kMaxExactAge]);
+        }
+        const std::array<char, 3> digits = {
+            kDecimalDigits[age / 100], kDecimalDigits[age / 10 % 10], kDecimalDigits[age % 10]};
+        const std::size_t skip = age >= 100 ? 0 : age >= 10 ? 1 : 2;
+        return MakePiece(std::string_view(digits.data() + skip, 3 - skip));
+    }
+    static constexpr std::size_t kLongestRest = 0;
+};
+
+// The kink tokens, as a rest.
+template <int c>
+struct PartText<c, TokenPart::kKinkSwitch> : RestOnly {
+    static constexpr std::size_t kLongestRest = [] {
+        std::size_t kinks = 0;
+        for (std::string_view code : kKinkWritingCodes) {
+            kinks += kKinkLead.size() + code.size() + 2;  // two marks
+        }
+        return kinks;
+    }();
+};
+
+template <int c>
+inline constexpr TokenShape kShape = ShapeOf(kCategoryTable[c].token);
+
+template <int c>
+constexpr TokenPart PartAt(std::size_t i) {
+    return kShape<c>.parts[i];
+}
+
+// What the joining of texts needs to know of a part.
+struct PartSizes {
+    unsigned values = 1;
+    std::size_t longestText = 0;
+    std::size_t longestRest = 0;
+};
+
+template <typename Part>
+constexpr PartSizes SizesOf() {
+    PartSizes sizes{Part::kValues, 0, Part::kLongestRest};
+    for (unsigned value = 0; value < Part::kValues; ++value) {
+        sizes.longestText = LongestOf(sizes.longestText, Part::Text(value).size);
+    }
+    return sizes;
+}
+
+template <int c, std::size_t... I>
+constexpr std::array<PartSizes, sizeof...(I)> MakePartSizes(std::index_sequence<I...>) {
+    return {{SizesOf<PartText<c, PartAt<c>(I)>>()...}};
+}
+
+template <int c>
+inline constexpr auto kPartSizes = MakePartSizes<c>(std::make_index_sequence<kShape<c>.count>());
+
+// The blank and the tag, before the first part.
+constexpr std::size_t kTagSize = 2;
+// The most texts one piece is picked from.
+constexpr unsigned kMostJoinedTexts = 1024;
+
+// The number of texts of the parts [first, last) of the token of `c` joined.
+template <int c>
+constexpr unsigned JoinedValues(std::size_t first, std::size_t last) {
+    unsigned values = 1;
+    for (std::size_t i = first; i < last; ++i) {
+        values *= kPartSizes<c>[i].values;
+    }
+    return values;
+}
+
+// The end of the parts joined into one piece from part `first`: those that follow one
+// another without a rest, while their texts fit into a piece.
+template <int c>
+constexpr std::size_t JoinedEnd(std::size_t first) {
+    const auto& parts = kPartSizes<c>;
+    std::size_t longest = (first == 0 ? kTagSize : 0) + parts[first].longestText;
+    std::size_t last = first + 1;
+    while (last < parts.size() && parts[last - 1].longestRest == 0 &&
+           longest + parts[last].longestText <= Piece().text.size() &&
+           JoinedValues<c>(first, last + 1) <= kMostJoinedTexts) {
+        longest += parts[last].longestText;
+        ++last;
+    }
+    if (longest > Piece().text.size()) {
+        throw "the text of a part does not fit into a piece";
+    }
+    return last;
+}
+
+template <int c, std::size_t i, std::size_t last>
+constexpr void AddJoinedTexts(Piece& piece, unsigned index) {
+    if constexpr (i < last) {
+        using Part = PartText<c, PartAt<c>(i)>;
+        const Piece text = Part::Text(index / JoinedValues<c>(i + 1, last) % Part::kValues);
+        piece.Add(std::string_view(text.text.data(), text.size));
+        AddJoinedTexts<c, i + 1, last>(piece, index);
+    }
+}
+
+// The pieces of the parts joined from part `first` of the token of `c`, the tag before the
+// first part, by the values of the parts: the value of a later part is the lower digit.
+template <int c, std::size_t first>
+inline constexpr auto kJoinedPieces = [] {
+    constexpr std::size_t last = JoinedEnd<c>(first);
+    std::array<Piece, JoinedValues<c>(first, last)> pieces{};
+    for (unsigned index = 0; index < pieces.size(); ++index) {
+        if constexpr (first == 0) {
+            pieces[index] = MakePiece(OneLetter(kBlank), OneLetter(kCategoryTable[c].tag));
+        }
+        AddJoinedTexts<c, first, last>(pieces[index], index);
     }
     return pieces;
-}
+}();
 
-// The start of the token of category `c` for each value that picks it: the level, the
-// level and flag, the level and gender, the work row or the age.
+// The start of the token of category `c`, up to the first rest.
 template <int c>
-constexpr auto MakeTokenPieces() {
-    constexpr const CategoryInfo& row = kCategoryTable[c];
-    if constexpr (row.token == TokenKind::kLevel) {
-        return TaggedLevels<1>(row.tag, {""});
-    } else if constexpr (row.token == TokenKind::kFlaggedLevel) {
-        return TaggedLevels<2>(row.tag, {"", row.flagLetters.substr(0, 1)});
-    } else if constexpr (row.token == TokenKind::kGendered) {
-        const std::array<char, 4>& letters = *row.genderLetters;
-        return TaggedLevels<4>(row.tag, {OneLetter(letters[0]), OneLetter(letters[1]),
-                                         OneLetter(letters[2]), OneLetter(letters[3])});
-    } else if constexpr (row.token == TokenKind::kWork) {
-        // Work codes; values past the list are written as "Other".
-        std::array<Piece, 32> pieces{};
-        for (std::size_t i = 0; i < pieces.size(); ++i) {
-            pieces[i] = MakePiece(OneLetter(kBlank), OneLetter(row.tag),
-                                  kWorkTypes[i < kWorkTypes.size() ? i : kWorkOther].code);
-        }
-        return pieces;
-    } else if constexpr (row.token == TokenKind::kAge) {
-        // No answer, the exact age in digits or the bracket's level marks.
-        std::array<Piece, std::size_t{1} << FindField("age")->width> pieces{};
-        for (unsigned age = 0; age < pieces.size(); ++age) {
-            Piece& piece = pieces[age].Add(OneLetter(kBlank)).Add(OneLetter(row.tag));
-            if (age == 0) {
-                piece.Add(kLevelMarks[0]);
-            } else if (age > kMaxExactAge) {
-                piece.Add(kLevelMarks[age - kMaxExactAge]);
-            } else {
-                const std::array<char, 3> digits = {kDecimalDigits[age / 100],
-                                                    kDecimalDigits[age / 10 % 10],
-                                                    kDecimalDigits[age % 10]};
-                const std::size_t skip = age >= 100 ? 0 : age >= 10 ? 1 : 2;
-                piece.Add(std::string_view(digits.data() + skip, 3 - skip));
-            }
-        }
-        return pieces;
-    } else {
-        return TaggedLevels<1>(row.tag, {""});
-    }
-}
-
-template <int c>
-inline constexpr auto kTokenPieces = MakeTokenPieces<c>();
-
+inline constexpr const auto& kTokenPieces = kJoinedPieces<c, 0>;
 // The letters of up to eight flags and their number.
 struct Letters {
     std::array<char, 8> text{};
@@ -230,60 +369,23 @@ inline constexpr std::array<std::uint32_t, 32> kTrainedFieldOfRow = [] {
 
 // --- The longest line ---------------------------------------------------------------
 
-constexpr std::size_t LongestOf(std::size_t a, std::size_t b) {
-    return a > b ? a : b;
+template <int c>
+constexpr std::size_t LongestToken() {
+    std::size_t size = kTagSize;
+    for (const PartSizes& part : kPartSizes<c>) {
+        size += part.longestText + part.longestRest;
+    }
+    return size;
 }
 
-constexpr std::size_t LongestWorkCode(bool trainedOnly) {
-    std::size_t longest = 0;
-    for (const WorkType& work : kWorkTypes) {
-        longest =
-            trainedOnly && work.trainedField < 0 ? longest : LongestOf(longest, work.code.size());
-    }
-    return longest;
-}
-
-// The longest text of part `part` of the token of `row`, as the writer writes it.
-constexpr std::size_t LongestPart(TokenPart part, const CategoryInfo& row) {
-    switch (part) {
-        case TokenPart::kFlagLetter:
-        case TokenPart::kGenderLetter:
-            return 1;
-        case TokenPart::kMarks:
-            return kLongestLevelMarks;
-        case TokenPart::kAttraction:
-            return 3;  // the slash and two marks
-        case TokenPart::kChoiceLetters:
-            return row.choiceCount;
-        case TokenPart::kWork:
-            return LongestWorkCode(false) + kTrainedFieldCount * (1 + LongestWorkCode(true));
-        case TokenPart::kAge:
-            return LongestOf(3, kLongestLevelMarks);  // kMaxExactAge has three digits
-        case TokenPart::kKinkSwitch: {
-            std::size_t kinks = 0;
-            for (std::string_view code : kKinkWritingCodes) {
-                kinks += kKinkLead.size() + code.size() + 2;  // two marks
-            }
-            return kinks;
-        }
-    }
-    throw "a part without a longest text";
+template <std::size_t... I>
+constexpr std::size_t LongestTokens(std::index_sequence<I...>) {
+    return (LongestToken<kTokenOrder[I]>() + ...);
 }
 
 // The longest tag section, every token with the blank before it.
-inline constexpr std::size_t kLongestTokens = [] {
-    std::size_t size = 0;
-    for (int c : kTokenOrder) {
-        const CategoryInfo& row = kCategoryTable[static_cast<std::size_t>(c)];
-        const TokenShape shape = ShapeOf(row.token);
-        size += 2;  // the blank and the tag
-        for (std::size_t i = 0; i < shape.count; ++i) {
-            size += LongestPart(shape.parts[i], row);
-        }
-    }
-    return size;
-}();
-
+inline constexpr std::size_t kLongestTokens =
+    LongestTokens(std::make_index_sequence<kTokenOrder.size()>());
 // The longest head up to the species letter, and everything after the custom name.
 inline constexpr std::size_t kLongestHead = [] {
     std::size_t family = 0;
