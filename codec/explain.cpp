@@ -105,6 +105,11 @@ public:
         const std::size_t at = slash(tag);
         return at >= token.size ? Piece{} : Piece{token.at + at, token.size - at};
     }
+    // The piece of a section token that tells the answer of its part `part`: the token up
+    // to the first part that begins with "/", or from there.
+    Piece part(char tag, TokenPart part) const {
+        return BeginsWithSlash(part) ? fromSlash(tag) : beforeSlash(tag);
+    }
     // The token of the kink at `position` of the kink list.
     Piece kink(int position) const { return m_kinks[static_cast<std::size_t>(position)]; }
 
@@ -275,28 +280,40 @@ private:
             default:
                 break;
         }
-        const Piece code = row.token == TokenKind::kAnthroDigit ? m_tokens.anthroDigit()
-                                                                : m_tokens.beforeSlash(row.tag);
+        const Piece code = row.token == TokenKind::kAnthroDigit
+                               ? m_tokens.anthroDigit()
+                               : m_tokens.part(row.tag, TokenPart::kMarks);
         add(
             c, value != 0, row.caption, [&] { return LevelInWords(m_w, row, value); }, code);
+        const TokenShape shape = ShapeOf(row.token);
+        for (std::size_t i = 0; i < shape.count; ++i) {
+            extraOfPart(c, row, shape.parts[i]);
+        }
+    }
+
+    // The second answer of a row when part `part` of its token tells it.
+    void extraOfPart(int c, const CategoryInfo& row, TokenPart part) {
         const unsigned second = row.extra == nullptr ? 0 : row.extra->get(m_p);
-        switch (row.token) {
-            case TokenKind::kFlaggedLevel:
+        const Piece code = m_tokens.part(row.tag, part);
+        switch (part) {
+            case TokenPart::kFlagLetter:
                 extra(
-                    c, row, [&] { return YesNo(m_w, second); }, m_tokens.section(row.tag));
-                break;
-            case TokenKind::kChoices:
+                    c, row, [&] { return YesNo(m_w, second); }, code);
+                return;
+            case TokenPart::kChoiceLetters:
                 extra(
-                    c, row, [&] { return NamesOfBits(m_w, row, second); },
-                    m_tokens.section(row.tag));
-                break;
-            case TokenKind::kGendered:
+                    c, row, [&] { return NamesOfBits(m_w, row, second); }, code);
+                return;
+            case TokenPart::kAttraction:
                 extra(
-                    c, row, [&] { return AttractionInWords(m_w, second); },
-                    m_tokens.fromSlash(row.tag));
-                break;
-            default:
-                break;
+                    c, row, [&] { return AttractionInWords(m_w, second); }, code);
+                return;
+            case TokenPart::kGenderLetter:  // the answer of the category carrying the gender
+            case TokenPart::kMarks:         // the row's own answer
+            case TokenPart::kWork:          // the parts of rows with pages of their own
+            case TokenPart::kAge:
+            case TokenPart::kKinkSwitch:
+                return;
         }
     }
 

@@ -138,6 +138,11 @@ enum class TokenPart : std::uint8_t {
     kKinkSwitch,     // nothing: the tag alone switches the kink section on
 };
 
+// Whether the text of a part begins with kSlash; the parts before it never hold one.
+constexpr bool BeginsWithSlash(TokenPart part) {
+    return part == TokenPart::kAttraction;
+}
+
 struct TokenShape {
     std::array<TokenPart, 3> parts{};
     std::size_t count = 0;
