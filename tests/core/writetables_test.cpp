@@ -68,6 +68,35 @@ TEST(TokenPieces, AgesAndFlaggedLevels) {
     EXPECT_EQ(text(kTokenPieces<kInterwebsCategory>[8 + 7]), " Nf+++");
 }
 
+// The tag and the parts before a rest or a "/" that would not fit are joined into one piece,
+// the value of the later part the lower digit.
+TEST(TokenPieces, PartsJoinedUpToARest) {
+    const auto text = [](const Piece& piece) { return std::string(piece.text.data(), piece.size); };
+    constexpr int kYiffy = kYiffyYiffyCategory;
+    EXPECT_EQ(JoinedEnd<kYiffy>(0), 2u);  // tag, gender letter, marks; attraction apart
+    for (unsigned gender = 0; gender < 4; ++gender) {
+        for (unsigned level = 0; level < kLevelCount; ++level) {
+            ASSERT_EQ(text(kJoinedPieces<kYiffy, 0>[gender * 8 + level]),
+                      std::string(" Y") + kCharacterGenderLetters[gender] +
+                          std::string(kLevelMarks[level]));
+        }
+    }
+    EXPECT_EQ(text(kJoinedPieces<kYiffy, 2>[0]), "");
+    EXPECT_EQ(text(kJoinedPieces<kYiffy, 2>[1 | 2 << 2]), "/+-");
+
+    // The choice letters are a rest: the tag alone before them, the marks after them.
+    EXPECT_EQ(JoinedEnd<kGamingCategory>(0), 1u);
+    EXPECT_EQ((kJoinedPieces<kGamingCategory, 0>.size()), 1u);
+    EXPECT_EQ(text(kJoinedPieces<kGamingCategory, 0>[0]), " G");
+    EXPECT_EQ(text(kJoinedPieces<kGamingCategory, 1>[3]), "-");
+
+    // Work codes past the list are written as "Other".
+    EXPECT_EQ(text(kJoinedPieces<kWorkCategory, 0>[kWorkOther]),
+              " W" + std::string(kWorkTypes[kWorkOther].code));
+    EXPECT_EQ(text(kJoinedPieces<kWorkCategory, 0>[31]),
+              text(kJoinedPieces<kWorkCategory, 0>[kWorkOther]));
+}
+
 // The bound the buffers are checked against holds for the longest lines: every field at its
 // top, and random records; and it is no loose guess.
 TEST(LongestLine, NoLineOutgrowsTheBound) {
