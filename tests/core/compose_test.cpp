@@ -2,7 +2,7 @@
 
 #include "codec/codec.h"
 #include "profile/categories.h"
-#include "readpaths.h"
+#include "tests/core/readpaths.h"
 
 namespace brindlex {
 namespace {

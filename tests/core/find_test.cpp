@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "codec/find.h"
-#include "readpaths.h"
+#include "tests/core/readpaths.h"
 
 namespace brindlex {
 namespace {

@@ -10,7 +10,7 @@
 #include "codec/codec.h"
 #include "codec/trace.h"
 #include "profile/categories.h"
-#include "readpaths.h"
+#include "tests/core/readpaths.h"
 
 namespace brindlex {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "codec/codec.h"
 #include "codec/writetables.h"
-#include "randomrecords.h"
+#include "tests/core/randomrecords.h"
 
 namespace brindlex::writing {
 namespace {
