@@ -81,10 +81,11 @@ public:
         std::memcpy(m_at, piece.text.data(), piece.text.size());
         m_at += piece.size;
     }
-    void Tag(char tag) {
-        const char text[2] = {kBlank, tag};
-        std::memcpy(m_at, text, sizeof text);
-        m_at += 2;
+    // The first `size` characters of `piece`, and no more.
+    template <std::size_t size>
+    void Put(const Piece& piece) {
+        std::memcpy(m_at, piece.text.data(), size);
+        m_at += size;
     }
     // The letters of the set flags among `flags`.
     template <std::size_t N>
@@ -241,8 +242,10 @@ template <int c, std::size_t first>
 Writer WriteParts(Writer w, const PROFILE& p) {
     constexpr std::size_t last = writing::JoinedEnd<c>(first);
     constexpr const auto& pieces = writing::kJoinedPieces<c, first>;
-    if constexpr (pieces.size() > 1 || pieces[0].size > 0) {
+    if constexpr (pieces.size() > 1) {
         w.Put(pieces[JoinedIndex<c, first, last>(p, 0)]);
+    } else if constexpr (pieces[0].size > 0) {
+        w.Put<pieces[0].size>(pieces[0]);  // the bytes of a text known here
     }
     w = PartWriter<c, writing::PartAt<c>(last - 1)>::Rest(w, p);
     if constexpr (last < writing::kShape<c>.count) {
