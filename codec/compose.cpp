@@ -173,7 +173,9 @@ template <int c>
 struct PartWriter<c, TokenPart::kFlagLetter> : PartDefaults {
     static unsigned Value(const PROFILE& p) {
         constexpr const CategoryInfo& row = kCategoryTable[c];
-        const bool flagged = (row.extra->get(p) != 0) & (row.level->get(p) >= row.flagMinLevel);
+        const bool hasFlag = row.extra->get(p) != 0;
+        const bool aboveLevel = row.level->get(p) >= row.flagMinLevel;
+        const bool flagged = hasFlag & aboveLevel;
         return unsigned{flagged};
     }
 };
