@@ -7,6 +7,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "codec/readpath.h"
 #include "codec/wide.h"
 
 namespace brindlex {
@@ -63,12 +64,11 @@ BRINDLEX_WIDE_TARGET const char* FindStopWide(const char* from, const char* last
 BRINDLEX_WIDE_END
 #endif
 
-using StopFinder = const char* (*)(const char*, const char*);
-
-// The fastest stop finder this processor runs.
-StopFinder ChooseStopFinder() {
+// The stop finder of the reading path that ParseCode takes: the AVX-512 one on the wide
+// path, where the processor runs it.
+LineReader::StopFinder ChooseStopFinder() {
 #if defined(BRINDLEX_WIDE)
-    if (HasWidePaths()) {
+    if (ActiveReadPath() == ReadPath::kWide) {
         return FindStopWide;
     }
 #endif
@@ -109,7 +109,8 @@ LineReader::LineReader(Source source, std::size_t blockSize)
     : m_source(std::move(source)),
       m_blockSize(blockSize < 16 ? 16 : blockSize),
       m_buffer(new char[m_blockSize]),
-      m_capacity(m_blockSize) {}
+      m_capacity(m_blockSize),
+      m_findStop(ChooseStopFinder()) {}
 
 bool LineReader::Next(std::string_view& text) {
     Release();
@@ -140,13 +141,12 @@ bool LineReader::Next(std::string_view& text) {
 bool LineReader::TakeLine(std::string_view& text) {
     const char* const line = m_buffer.get() + m_begin;
     const char* const last = m_buffer.get() + m_end;
-    static const StopFinder findStop = ChooseStopFinder();
-    const char* stop = findStop(line + m_scanned, last);
+    const char* stop = m_findStop(line + m_scanned, last);
     while (stop != last && *stop == '\0') {
         if (m_nul == kNone) {
             m_nul = static_cast<std::size_t>(stop - line);
         }
-        stop = findStop(stop + 1, last);
+        stop = m_findStop(stop + 1, last);
     }
     if (stop == last) {
         m_scanned = m_end - m_begin;

@@ -38,6 +38,9 @@ public:
     // room a long line took is given back before the next line is read.
     void Release();
 
+    // What finds the next line end or 0x00 byte in [from, last), or returns last.
+    using StopFinder = const char* (*)(const char* from, const char* last);
+
 private:
     static constexpr std::size_t kNone = ~std::size_t{0};
 
@@ -54,6 +57,7 @@ private:
     std::size_t m_nul = kNone;  // where after m_begin the first 0x00 byte was seen
     bool m_ended = false;
     bool m_skipLf = false;  // the last line ended at a CR that may start a CRLF
+    StopFinder m_findStop;  // chosen by the reading path, when the reader is made
 };
 
 }  // namespace brindlex

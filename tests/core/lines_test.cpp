@@ -6,6 +6,7 @@
 
 #include "codec/codec.h"
 #include "codec/lines.h"
+#include "tests/core/readpaths.h"
 
 namespace brindlex {
 namespace {
@@ -33,7 +34,9 @@ Lines ReadLines(const std::string& input, std::size_t blockSize, std::size_t pie
     return lines;
 }
 
-TEST(LineReader, EndsLinesAtLfCrlfAndCrAndTextAtNul) {
+BRINDLEX_EVERY_READ_PATH(LineReading);
+
+TEST_P(LineReading, EndsLinesAtLfCrlfAndCrAndTextAtNul) {
     const std::string saved = "2.0FCf5mw V+++" + std::string(1, '\0');
     const std::string longLine(5000, 'x');
     const std::pair<std::string, Lines> cases[] = {
@@ -77,7 +80,7 @@ TEST(LineReader, EndsLinesAtLfCrlfAndCrAndTextAtNul) {
     }
 }
 
-TEST(LineReader, PassesTheSourcesFailureOnAfterTheLinesBefore) {
+TEST_P(LineReading, PassesTheSourcesFailureOnAfterTheLinesBefore) {
     int reads = 0;
     LineReader reader([&](char* data, std::size_t) -> std::size_t {
         if (++reads > 1) {
