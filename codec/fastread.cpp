@@ -69,10 +69,10 @@ BRINDLEX_INLINE bool FastValue(Value v, Answers& a) {
         return marks.written;
     } else if constexpr (kind == TokenKind::kGendered) {
         // The gender letter and the level marks, then perhaps "/" and two attraction marks.
-        const bool long_ = (v.size >= 4) & (v.size < kFastMax);
+        const bool isLong = (v.size >= 4) & (v.size < kFastMax);
         const Found tail =
-            kAttractionTable.Find(WordAt(p + ((v.size - 3) & (0u - long_))) & kWordMasks[3]);
-        const bool attraction = long_ & tail.found;
+            kAttractionTable.Find(WordAt(p + ((v.size - 3) & (0u - isLong))) & kWordMasks[3]);
+        const bool attraction = isLong & tail.found;
         const unsigned headSize = v.size - (attraction ? 3u : 0u);
         // A head too long to be one is looked up as 0, which is none.
         const Found head = kGenderedHeadTable.Find(

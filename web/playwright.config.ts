@@ -14,6 +14,7 @@ const port = Number(process.env.BRINDLEX_TEST_PORT ?? 4173);
 
 export default defineConfig({
   testDir: "tests",
+  testMatch: "*.test.ts",
   outputDir: process.env.BRINDLEX_TEST_OUTPUT ?? "test-results",
   fullyParallel: false,
   workers: 1,
